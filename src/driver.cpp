@@ -1,0 +1,88 @@
+// The program: picks the orientation from the command line, reads system.txt
+// into the system table and writes genordet.txt from it. This is the only
+// place that touches files or the console; the reading and writing proper
+// live in the core library.
+#include "oriented_writer.h"
+#include "system_reader.h"
+#include "system_table.h"
+
+#include <cstdio>
+
+namespace sysorient {
+namespace {
+
+constexpr const char *SYSTEM_FILE = "system.txt";
+constexpr const char *ORIENTED_FILE = "genordet.txt";
+
+// The one system table of the run: 300 KB, so static rather than on the stack.
+system_table table;
+
+std::ptrdiff_t read_file(void *context, unsigned char *buf, std::size_t cap)
+{
+    auto *file = static_cast<std::FILE *>(context);
+    const std::size_t count = std::fread(buf, 1, cap, file);
+    if (std::ferror(file) != 0)
+        return -1;
+    return static_cast<std::ptrdiff_t>(count);
+}
+
+int write_file(void *context, const char *bytes, std::size_t count)
+{
+    auto *file = static_cast<std::FILE *>(context);
+    return std::fwrite(bytes, 1, count, file) == count ? WRITE_OK : WRITE_FAILED;
+}
+
+// Returns READ_OK, READ_FAILED, or a limit result after printing its warning.
+int read_system_file(system_table &t)
+{
+    std::FILE *file = std::fopen(SYSTEM_FILE, "rb");
+    if (file == nullptr)
+        return READ_FAILED;
+    // Unbuffered: read_system reads in large blocks of its own.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    const int status = read_system(t, byte_source{read_file, file});
+    std::fclose(file);
+    if (status == READ_TOO_MANY_GAMES)
+        std::printf(GAMES_WARNING, MAX_GAMES);
+    else if (status == READ_TOO_MANY_TIP_ROWS)
+        std::printf(TIP_ROWS_WARNING, MAX_TIP_ROWS);
+    return status;
+}
+
+// Creates or truncates genordet.txt in place. Returns WRITE_FAILED if it
+// cannot be created or if any write or the close fails.
+int write_oriented_file(const system_table &t)
+{
+    std::FILE *file = std::fopen(ORIENTED_FILE, "wb");
+    if (file == nullptr)
+        return WRITE_FAILED;
+    // Unbuffered: each line is composed whole and goes out in one write.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    const int status = write_oriented(t, byte_sink{write_file, file});
+    const bool closed = std::fclose(file) == 0;
+    return status == WRITE_OK && closed ? WRITE_OK : WRITE_FAILED;
+}
+
+} // namespace
+
+// Only the first character of the first argument is looked at: 's' or 'S'
+// selects tip-row-per-line input. No argument is ever rejected.
+void parse_options(system_table &t, int argc, char **argv)
+{
+    if (argc > 1 && (argv[1][0] == 's' || argv[1][0] == 'S'))
+        t.line_is_tip_row = 1;
+}
+
+int run(int argc, char **argv)
+{
+    parse_options(table, argc, argv);
+    if (read_system_file(table) != READ_OK)
+        return -1;
+    if (write_oriented_file(table) != WRITE_OK)
+        return -1;
+    return 0;
+}
+
+} // namespace sysorient
+
+int main(int argc, char **argv) { return sysorient::run(argc, argv); }

@@ -1,0 +1,234 @@
+// The built program, run in a fresh temporary directory per case. Every case
+// compares genordet.txt byte for byte, standard output, standard error (always
+// empty) and the exit status.
+#include "run_program.h"
+#include "system_reader.h"
+#include "test_systems.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+namespace sysorient::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string EARLIER = "earlier contents\r\n";
+
+// A fresh working directory, and beside it one for the captured streams.
+class sandbox {
+  public:
+    sandbox()
+    {
+        std::random_device random;
+        do
+            root_ = fs::temp_directory_path() / ("sysorient-test-" + std::to_string(random()));
+        while (!fs::create_directory(root_));
+        fs::create_directory(work());
+        fs::create_directory(root_ / "scratch");
+    }
+    ~sandbox() { fs::remove_all(root_); }
+    sandbox(const sandbox &) = delete;
+    sandbox &operator=(const sandbox &) = delete;
+
+    fs::path work() const { return root_ / "work"; }
+    fs::path file(const char *name) const { return work() / name; }
+    void put(const char *name, const std::string &bytes) const { write_bytes(file(name), bytes); }
+    std::string get(const char *name) const { return read_bytes(file(name)); }
+    program_run run(const std::vector<std::string> &args) const
+    {
+        return run_program(SYSORIENT_EXE, args, work(), root_ / "scratch");
+    }
+
+  private:
+    fs::path root_;
+};
+
+// The warning as the console shows it; a Windows console ends lines with CR LF.
+std::string warning(const char *format, int limit)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, format, limit);
+    std::string s = text;
+#ifdef _WIN32
+    s.insert(s.size() - 1, "\r");
+#endif
+    return s;
+}
+
+const std::string OVERVIEW = "1 x 2\n0 1 1\n";
+const std::string AS_GAMES = "_102\r\n_011\r\n";
+const std::string AS_TIP_ROWS = "_10\r\n_01\r\n_21\r\n";
+
+struct conversion {
+    const char *name;
+    std::vector<std::string> args;
+    std::string input;
+    std::string oriented;
+};
+
+TEST(EndToEnd, Converts)
+{
+    const conversion cases[] = {
+        {"no argument", {}, OVERVIEW, AS_GAMES},
+        {"s", {"s"}, OVERVIEW, AS_TIP_ROWS},
+        {"S", {"S"}, OVERVIEW, AS_TIP_ROWS},
+        {"sss", {"sss"}, OVERVIEW, AS_TIP_ROWS},
+        {"S1", {"S1"}, OVERVIEW, AS_TIP_ROWS},
+        {"-s", {"-s"}, OVERVIEW, AS_GAMES},
+        {"/s", {"/s"}, OVERVIEW, AS_GAMES},
+        {"x", {"x"}, OVERVIEW, AS_GAMES},
+        {"empty argument", {""}, OVERVIEW, AS_GAMES},
+        {"only the first argument counts", {"x", "s"}, OVERVIEW, AS_GAMES},
+        {"CR LF", {}, "1 x 2\r\n0 1 1\r\n", AS_GAMES},
+        {"end mark",
+         {"s"},
+         "1 x 2\n0 1 1\n\x1A"
+         "2 2 2\n",
+         AS_TIP_ROWS},
+        {"UTF-16LE",
+         {},
+         std::string("\xFF\xFE"
+                     "1\0 \0x\0 \0"
+                     "2\0\n\0"
+                     "0\0"
+                     "1\0"
+                     "1\0",
+                     22),
+         AS_GAMES},
+        {"empty system", {}, "", ""},
+        {"no outcomes", {"s"}, "Spiele\r\n\r\n3 4 5\r\n", ""},
+        {"16 tip rows of one game", {"s"}, repeat("1\n", 16), "_1111111111111111\r\n"},
+        {"full, games, dense, CR LF", {}, full_system(false, "", "\r\n"), full_oriented()},
+        {"full, games, spaced", {}, full_system(false, " ", "\n"), full_oriented()},
+        {"full, tip rows, dense", {"s"}, full_system(true, "", "\n"), full_oriented()},
+        {"full, tip rows, spaced, CR LF", {"s"}, full_system(true, " ", "\r\n"), full_oriented()},
+    };
+    for (const conversion &c : cases) {
+        SCOPED_TRACE(c.name);
+        sandbox box;
+        box.put("system.txt", c.input);
+        box.put("genordet.txt", EARLIER);
+        const program_run r = box.run(c.args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(box.get("genordet.txt"), c.oriented);
+    }
+}
+
+TEST(EndToEnd, BundledExamples)
+{
+    const std::string oriented = "_102110\r\n_221001\r\n_011222\r\n_110012\r\n_200110\r\n";
+    const std::pair<const char *, std::vector<std::string>> examples[] = {{"games.txt", {}},
+                                                                          {"tip-rows.txt", {"s"}}};
+    for (const auto &[name, args] : examples) {
+        SCOPED_TRACE(name);
+        sandbox box;
+        box.put("system.txt", read_bytes(fs::path(SYSORIENT_EXAMPLES) / name));
+        const program_run r = box.run(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(box.get("genordet.txt"), oriented);
+    }
+}
+
+enum class system_file { holds_input, missing, directory };
+
+struct failure {
+    const char *name;
+    std::vector<std::string> args;
+    system_file kind;
+    std::string input;
+    std::string out;
+};
+
+// Every failure while reading ends with status 255 and leaves genordet.txt
+// exactly as it was: unchanged if it existed, absent if it did not.
+TEST(EndToEnd, ReadingFailuresWriteNothing)
+{
+    const std::string games = warning(GAMES_WARNING, MAX_GAMES);
+    const std::string tip_rows = warning(TIP_ROWS_WARNING, MAX_TIP_ROWS);
+    const failure cases[] = {
+        {"16 games", {}, system_file::holds_input, repeat("1 2\n", 16), games},
+        {"16 outcomes on a tip row", {"s"}, system_file::holds_input, repeat("1 ", 16), games},
+        {"20001 tip rows on a game", {}, system_file::holds_input, repeat("1", 20001), tip_rows},
+        {"20001 tip-row lines", {"S"}, system_file::holds_input, repeat("0\n", 20001), tip_rows},
+        {"system.txt missing", {}, system_file::missing, "", ""},
+        {"system.txt a directory", {}, system_file::directory, "", ""},
+    };
+    for (const failure &c : cases) {
+        for (const bool earlier : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (earlier ? ", earlier genordet.txt" : ""));
+            sandbox box;
+            if (c.kind == system_file::holds_input)
+                box.put("system.txt", c.input);
+            else if (c.kind == system_file::directory)
+                fs::create_directory(box.file("system.txt"));
+            if (earlier)
+                box.put("genordet.txt", EARLIER);
+            const program_run r = box.run(c.args);
+            EXPECT_EQ(r.status, 255);
+            EXPECT_EQ(r.out, c.out);
+            EXPECT_EQ(r.err, "");
+            if (earlier) {
+                EXPECT_EQ(box.get("genordet.txt"), EARLIER);
+            } else {
+                EXPECT_FALSE(fs::exists(box.file("genordet.txt")));
+            }
+        }
+    }
+}
+
+TEST(EndToEnd, OrientedFileCannotBeCreated)
+{
+    sandbox box;
+    box.put("system.txt", OVERVIEW);
+    fs::create_directory(box.file("genordet.txt"));
+    const program_run r = box.run({});
+    EXPECT_EQ(r.status, 255);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "");
+}
+
+// A full disk: a write that fails is a failure, but with no game there is
+// nothing to write and so nothing to fail.
+TEST(EndToEnd, OrientedFileOnAFullDisk)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "no /dev/full on Windows";
+#else
+    const std::pair<std::string, int> cases[] = {{OVERVIEW, 255}, {"no games\n", 0}};
+    for (const auto &[input, status] : cases) {
+        SCOPED_TRACE(input);
+        sandbox box;
+        box.put("system.txt", input);
+        fs::create_symlink("/dev/full", box.file("genordet.txt"));
+        const program_run r = box.run({});
+        EXPECT_EQ(r.status, status);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "");
+    }
+#endif
+}
+
+// 1 GiB of zero bytes (a sparse file, so it costs no disk) and then a system.
+TEST(EndToEnd, GigabyteInputInConstantMemory)
+{
+    sandbox box;
+    const fs::path system = box.file("system.txt");
+    write_bytes(system, "");
+    fs::resize_file(system, std::uintmax_t{1} << 30);
+    std::ofstream(system, std::ios::binary | std::ios::app) << "\n" << OVERVIEW;
+    const program_run r = box.run({"s"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(box.get("genordet.txt"), AS_TIP_ROWS);
+    if (r.peak_rss_kib >= 0) {
+        EXPECT_LT(r.peak_rss_kib, 16 * 1024);
+    }
+}
+
+} // namespace
+} // namespace sysorient::test

@@ -1,0 +1,146 @@
+// Child processes for the end-to-end tests, on POSIX and on Windows.
+#include "run_program.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#ifdef _WIN32
+#include <psapi.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace sysorient::test {
+
+std::string read_bytes(const std::filesystem::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void write_bytes(const std::filesystem::path &file, const std::string &bytes)
+{
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush())
+        throw std::runtime_error("cannot write " + file.string());
+}
+
+#ifdef _WIN32
+
+namespace {
+
+// A Unix path handed over from the build (under Wine) names drive Z:.
+std::string native_path(std::string path)
+{
+    if (!path.empty() && path[0] == '/')
+        path = "Z:" + path;
+    for (char &c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+std::string quote(const std::string &arg)
+{
+    std::string q = "\"";
+    std::size_t backslashes = 0;
+    for (char c : arg) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        q.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        q += c;
+    }
+    q.append(2 * backslashes, '\\');
+    return q + "\"";
+}
+
+HANDLE inheritable_file(const std::filesystem::path &file, bool write)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileW(file.c_str(), write ? GENERIC_WRITE : GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                       write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
+
+program_run run_program(const std::string &program, const std::vector<std::string> &args,
+                        const std::filesystem::path &dir, const std::filesystem::path &scratch)
+{
+    const std::string exe = native_path(program);
+    std::string command = quote(exe);
+    for (const std::string &arg : args)
+        command += " " + quote(arg);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inheritable_file("NUL", false);
+    startup.hStdOutput = inheritable_file(scratch / "stdout", true);
+    startup.hStdError = inheritable_file(scratch / "stderr", true);
+    PROCESS_INFORMATION child{};
+    const std::string cwd = dir.string();
+    const BOOL started = CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, TRUE, 0,
+                                        nullptr, cwd.c_str(), &startup, &child);
+    CloseHandle(startup.hStdInput);
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
+    if (!started)
+        throw std::runtime_error("cannot start " + exe);
+    WaitForSingleObject(child.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(child.hProcess, &code);
+    PROCESS_MEMORY_COUNTERS memory{};
+    const bool measured = GetProcessMemoryInfo(child.hProcess, &memory, sizeof memory) != 0;
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return {static_cast<int>(code & 0xFF), read_bytes(scratch / "stdout"),
+            read_bytes(scratch / "stderr"),
+            measured ? static_cast<long>(memory.PeakWorkingSetSize / 1024) : -1};
+}
+
+#else
+
+program_run run_program(const std::string &program, const std::vector<std::string> &args,
+                        const std::filesystem::path &dir, const std::filesystem::path &scratch)
+{
+    const std::string out_file = (scratch / "stdout").string();
+    const std::string err_file = (scratch / "stderr").string();
+    std::vector<char *> argv{const_cast<char *>(program.c_str())};
+    for (const std::string &arg : args)
+        argv.push_back(const_cast<char *>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    const pid_t pid = fork();
+    if (pid < 0)
+        throw std::runtime_error("cannot fork");
+    if (pid == 0) {
+        const int in = open("/dev/null", O_RDONLY);
+        const int out = open(out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = open(err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
+            dup2(err, 2) < 0 || chdir(dir.c_str()) != 0)
+            _exit(126);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    int wait_status = 0;
+    struct rusage usage {};
+    if (wait4(pid, &wait_status, 0, &usage) != pid)
+        throw std::runtime_error("cannot wait for " + program);
+    const int status =
+        WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
+    return {status, read_bytes(out_file), read_bytes(err_file), usage.ru_maxrss};
+}
+
+#endif
+
+} // namespace sysorient::test

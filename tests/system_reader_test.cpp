@@ -1,0 +1,200 @@
+// The reader, fed from memory. Every case is read whole and again in blocks
+// of 1, 2, 7 and 4096 bytes, since a line end or the end mark can fall on any
+// block boundary and must not change the result.
+#include "system_reader.h"
+#include "test_systems.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace sysorient {
+namespace {
+
+using test::repeat;
+
+struct memory_source {
+    const std::string &bytes;
+    std::size_t block;
+    bool fail_at_end;
+    std::size_t pos = 0;
+};
+
+std::ptrdiff_t read_memory(void *context, unsigned char *buf, std::size_t cap)
+{
+    auto &source = *static_cast<memory_source *>(context);
+    if (source.pos == source.bytes.size())
+        return source.fail_at_end ? -1 : 0;
+    const std::size_t count = std::min({cap, source.block, source.bytes.size() - source.pos});
+    std::memcpy(buf, source.bytes.data() + source.pos, count);
+    source.pos += count;
+    return static_cast<std::ptrdiff_t>(count);
+}
+
+// What a reading left: its result, the tip-row count and each game's digits.
+struct reading {
+    int status;
+    int tip_rows;
+    std::vector<std::string> games;
+    bool operator==(const reading &o) const
+    {
+        return status == o.status && tip_rows == o.tip_rows && games == o.games;
+    }
+};
+
+reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t block,
+                       bool fail_at_end = false)
+{
+    static system_table table;
+    clear_table(table);
+    table.line_is_tip_row = tip_rows ? 1 : 0;
+    memory_source source{input, block, fail_at_end};
+    reading r{read_system(table, byte_source{read_memory, &source}), table.tip_row_count, {}};
+    for (int g = 0; g < table.game_count; ++g) {
+        std::string digits;
+        for (int t = 0; t < table.tip_row_count; ++t)
+            digits += static_cast<char>('0' + table.cells[cell_index(g, t)]);
+        r.games.push_back(digits);
+    }
+    return r;
+}
+
+reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
+{
+    const reading whole = read_in_blocks(input, tip_rows, input.size() + 1, fail_at_end);
+    for (std::size_t block : {1, 2, 7, 4096})
+        EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end) == whole)
+            << "block size " << block;
+    return whole;
+}
+
+// ASCII text as UTF-16 with a byte-order mark.
+std::string utf16(const std::string &ascii, bool big_endian)
+{
+    std::string s = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii)
+        s += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
+    return s;
+}
+
+constexpr bool GAMES = false;
+constexpr bool TIP_ROWS = true;
+
+struct table_case {
+    const char *name;
+    std::string input;
+    bool tip_rows;
+    std::vector<std::string> games;
+};
+
+TEST(SystemReader, FillsTheTable)
+{
+    const table_case cases[] = {
+        {"one game per line", "1 x 2\n0 1 1\n", GAMES, {"102", "011"}},
+        {"one tip row per line", "1 x 2\n0 1 1\n", TIP_ROWS, {"10", "01", "21"}},
+        {"empty file", "", GAMES, {}},
+        {"no outcomes", "\n   \nSpiele: 3 4 5\n\r\n", GAMES, {}},
+        {"no outcomes, tip rows", "\n   \nSpiele: 3 4 5\n\r\n", TIP_ROWS, {}},
+        {"tip-row count from the last line", "1 1 1\n2\n", GAMES, {"1", "2"}},
+        {"unfilled cells are 0", "1\n2 2 2\n", GAMES, {"100", "222"}},
+        {"game count from the last line", "1 0 2\n1\n", TIP_ROWS, {"11"}},
+        {"unfilled cells are 0, tip rows", "1\n1 0 2\n", TIP_ROWS, {"11", "00", "02"}},
+        {"x in words, 3 to 9 skipped", "Mexiko 1\nSpiel 12: 1\n3 4 5\n", GAMES, {"010", "121"}},
+        {"blank lines are no games", "1 2\n\n \n2 1\n\n", GAMES, {"12", "21"}},
+        {"CR LF", "1 x 2\r\n0 1 1\r\n", GAMES, {"102", "011"}},
+        {"lone CR is skipped", "1\r2\r\n", GAMES, {"12"}},
+        {"no line end at the end", "1 2\n2 1", GAMES, {"12", "21"}},
+        {"no line end at the end, tip rows", "1 2\n2 1", TIP_ROWS, {"12", "21"}},
+        {"end mark ends the input",
+         "1 1\n2 2\n\x1A"
+         "0 0\n",
+         GAMES,
+         {"11", "22"}},
+        {"text before the end mark counts",
+         "1 1\n2\x1A"
+         "2\n",
+         GAMES,
+         {"1", "2"}},
+        {"only an end mark", "\x1A", GAMES, {}},
+        {"zero bytes are skipped",
+         std::string("1\0 2\n2 \0"
+                     "1\n",
+                     10),
+         GAMES,
+         {"12", "21"}},
+        {"bytes above 0x7F are skipped",
+         "\x80\xFF"
+         "1\xE4"
+         "2\n",
+         GAMES,
+         {"12"}},
+        {"UTF-16LE", utf16("1 x 2\r\n0 1 1\r\n", false), GAMES, {"102", "011"}},
+        {"UTF-16BE", utf16("1 x 2\n0 1 1\n", true), TIP_ROWS, {"10", "01", "21"}},
+        {"a long line with separators is one game",
+         repeat("1 ", 12000) + "\n",
+         GAMES,
+         {std::string(12000, '1')}},
+    };
+    for (const table_case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const reading r = read(c.input, c.tip_rows);
+        EXPECT_EQ(r.status, READ_OK);
+        EXPECT_EQ(r.games, c.games);
+        EXPECT_EQ(r.tip_rows, c.games.empty() ? 0 : static_cast<int>(c.games[0].size()));
+    }
+}
+
+struct limit_case {
+    const char *name;
+    std::string input;
+    bool tip_rows;
+    int status;
+};
+
+TEST(SystemReader, EnforcesTheLimits)
+{
+    const std::string row_20000 = repeat("1", MAX_TIP_ROWS);
+    const limit_case cases[] = {
+        {"15 games", repeat("1 2\n", 15) + "\n\nEnde\n", GAMES, READ_OK},
+        {"16 games", repeat("1 2\n", 16), GAMES, READ_TOO_MANY_GAMES},
+        {"15 outcomes on a tip row", repeat("1 ", 15) + "\n", TIP_ROWS, READ_OK},
+        {"16 outcomes on a tip row", repeat("1 ", 16) + "\n1\n", TIP_ROWS, READ_TOO_MANY_GAMES},
+        {"20000 tip rows on a game", row_20000 + "\n" + row_20000, GAMES, READ_OK},
+        {"20001 tip rows on a game", row_20000 + "2\n", GAMES, READ_TOO_MANY_TIP_ROWS},
+        {"20000 tip-row lines", repeat("1\n", MAX_TIP_ROWS) + "\nz\n", TIP_ROWS, READ_OK},
+        {"20001 tip-row lines", repeat("1\n", MAX_TIP_ROWS + 1), TIP_ROWS, READ_TOO_MANY_TIP_ROWS},
+        {"game limit first", repeat("1\n", 15) + row_20000 + "1\n", GAMES, READ_TOO_MANY_GAMES},
+    };
+    for (const limit_case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(read(c.input, c.tip_rows).status, c.status);
+    }
+}
+
+TEST(SystemReader, FullTableInBothOrientations)
+{
+    const reading games = read_in_blocks(test::full_system(GAMES, "", "\r\n"), GAMES, 4096);
+    const reading tip_rows = read_in_blocks(test::full_system(TIP_ROWS, " ", "\n"), TIP_ROWS, 4096);
+    EXPECT_EQ(games.status, READ_OK);
+    EXPECT_EQ(games.games.size(), static_cast<std::size_t>(MAX_GAMES));
+    EXPECT_EQ(games.tip_rows, MAX_TIP_ROWS);
+    EXPECT_TRUE(games == tip_rows);
+}
+
+TEST(SystemReader, ReadErrorIsAFailure)
+{
+    EXPECT_EQ(read("1 2\n2 1\n", GAMES, true).status, READ_FAILED);
+    EXPECT_EQ(read("", TIP_ROWS, true).status, READ_FAILED);
+    // Nothing past the end mark is read, so a fault there goes unnoticed.
+    EXPECT_EQ(read("1 2\n\x1A"
+                   "2 1\n",
+                   GAMES, true)
+                  .status,
+              READ_OK);
+}
+
+} // namespace
+} // namespace sysorient
