@@ -135,6 +135,22 @@ TEST(EndToEnd, BundledExamples)
     }
 }
 
+// Windows finds files whatever the case of their names; elsewhere SYSTEM.TXT
+// is not system.txt.
+TEST(EndToEnd, SystemFileNameCase)
+{
+    sandbox box;
+    box.put("SYSTEM.TXT", OVERVIEW);
+    const program_run r = box.run({});
+#ifdef _WIN32
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(box.get("genordet.txt"), AS_GAMES);
+#else
+    EXPECT_EQ(r.status, 255);
+    EXPECT_FALSE(fs::exists(box.file("genordet.txt")));
+#endif
+}
+
 enum class system_file { holds_input, missing, directory };
 
 struct failure {

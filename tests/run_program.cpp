@@ -6,7 +6,6 @@
 #include <stdexcept>
 
 #ifdef _WIN32
-#include <psapi.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -98,13 +97,10 @@ program_run run_program(const std::string &program, const std::vector<std::strin
     WaitForSingleObject(child.hProcess, INFINITE);
     DWORD code = 0;
     GetExitCodeProcess(child.hProcess, &code);
-    PROCESS_MEMORY_COUNTERS memory{};
-    const bool measured = GetProcessMemoryInfo(child.hProcess, &memory, sizeof memory) != 0;
     CloseHandle(child.hThread);
     CloseHandle(child.hProcess);
     return {static_cast<int>(code & 0xFF), read_bytes(scratch / "stdout"),
-            read_bytes(scratch / "stderr"),
-            measured ? static_cast<long>(memory.PeakWorkingSetSize / 1024) : -1};
+            read_bytes(scratch / "stderr"), -1};
 }
 
 #else

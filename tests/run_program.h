@@ -13,7 +13,8 @@ struct program_run {
     int status;        // exit status as a POSIX shell shows it: -1 is 255
     std::string out;   // standard output
     std::string err;   // standard error
-    long peak_rss_kib; // peak resident memory of the child, -1 if unknown
+    long peak_rss_kib; // peak resident memory of the child, -1 where
+                       // unknown (Windows: Wine's own is no measure)
 };
 
 // Runs program with args in dir; the captured streams pass through files in
