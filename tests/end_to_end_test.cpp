@@ -59,6 +59,18 @@ std::string warning(const char *format, int limit)
     return s;
 }
 
+// Memory must not grow with the input: a ceiling far below any input here.
+void expect_small_memory(const program_run &r)
+{
+#ifndef SYSORIENT_SANITIZED
+    if (r.peak_rss_kib >= 0) {
+        EXPECT_LT(r.peak_rss_kib, 16 * 1024);
+    }
+#else
+    (void)r;
+#endif
+}
+
 const std::string OVERVIEW = "1 x 2\n0 1 1\n";
 const std::string AS_GAMES = "_102\r\n_011\r\n";
 const std::string AS_TIP_ROWS = "_10\r\n_01\r\n_21\r\n";
@@ -84,21 +96,9 @@ TEST(EndToEnd, Converts)
         {"empty argument", {""}, OVERVIEW, AS_GAMES},
         {"only the first argument counts", {"x", "s"}, OVERVIEW, AS_GAMES},
         {"CR LF", {}, "1 x 2\r\n0 1 1\r\n", AS_GAMES},
-        {"end mark",
-         {"s"},
-         "1 x 2\n0 1 1\n\x1A"
-         "2 2 2\n",
-         AS_TIP_ROWS},
-        {"UTF-16LE",
-         {},
-         std::string("\xFF\xFE"
-                     "1\0 \0x\0 \0"
-                     "2\0\n\0"
-                     "0\0"
-                     "1\0"
-                     "1\0",
-                     22),
-         AS_GAMES},
+        {"end mark", {"s"}, OVERVIEW + "\x1A" + "2 2 2\n", AS_TIP_ROWS},
+        {"UTF-16LE", {}, utf16("1 x 2\r\n0 1 1\r\n", false), AS_GAMES},
+        {"UTF-16BE", {"s"}, utf16(OVERVIEW, true), AS_TIP_ROWS},
         {"empty system", {}, "", ""},
         {"no outcomes", {"s"}, "Spiele\r\n\r\n3 4 5\r\n", ""},
         {"16 tip rows of one game", {"s"}, repeat("1\n", 16), "_1111111111111111\r\n"},
@@ -241,9 +241,7 @@ TEST(EndToEnd, GigabyteInputInConstantMemory)
     const program_run r = box.run({"s"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(box.get("genordet.txt"), AS_TIP_ROWS);
-    if (r.peak_rss_kib >= 0) {
-        EXPECT_LT(r.peak_rss_kib, 16 * 1024);
-    }
+    expect_small_memory(r);
 }
 
 } // namespace

@@ -15,6 +15,7 @@ namespace sysorient {
 namespace {
 
 using test::repeat;
+using test::utf16;
 
 struct memory_source {
     const std::string &bytes;
@@ -71,15 +72,8 @@ reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
     return whole;
 }
 
-// ASCII text as UTF-16 with a byte-order mark.
-std::string utf16(const std::string &ascii, bool big_endian)
-{
-    std::string s = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-    for (char c : ascii)
-        s += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
-    return s;
-}
-
+const std::string END = "\x1A";
+const std::string NUL(1, '\0');
 constexpr bool GAMES = false;
 constexpr bool TIP_ROWS = true;
 
@@ -108,29 +102,11 @@ TEST(SystemReader, FillsTheTable)
         {"lone CR is skipped", "1\r2\r\n", GAMES, {"12"}},
         {"no line end at the end", "1 2\n2 1", GAMES, {"12", "21"}},
         {"no line end at the end, tip rows", "1 2\n2 1", TIP_ROWS, {"12", "21"}},
-        {"end mark ends the input",
-         "1 1\n2 2\n\x1A"
-         "0 0\n",
-         GAMES,
-         {"11", "22"}},
-        {"text before the end mark counts",
-         "1 1\n2\x1A"
-         "2\n",
-         GAMES,
-         {"1", "2"}},
-        {"only an end mark", "\x1A", GAMES, {}},
-        {"zero bytes are skipped",
-         std::string("1\0 2\n2 \0"
-                     "1\n",
-                     10),
-         GAMES,
-         {"12", "21"}},
-        {"bytes above 0x7F are skipped",
-         "\x80\xFF"
-         "1\xE4"
-         "2\n",
-         GAMES,
-         {"12"}},
+        {"end mark ends the input", "1 1\n2 2\n" + END + "0 0\n", GAMES, {"11", "22"}},
+        {"text before the end mark counts", "1 1\n2" + END + "2\n", GAMES, {"1", "2"}},
+        {"only an end mark", END, GAMES, {}},
+        {"zero bytes are skipped", "1" + NUL + " 2\n2 " + NUL + "1\n", GAMES, {"12", "21"}},
+        {"bytes above 0x7F are skipped", "\x80\xFF 1\xE4 2\n", GAMES, {"12"}},
         {"UTF-16LE", utf16("1 x 2\r\n0 1 1\r\n", false), GAMES, {"102", "011"}},
         {"UTF-16BE", utf16("1 x 2\n0 1 1\n", true), TIP_ROWS, {"10", "01", "21"}},
         {"a long line with separators is one game",
@@ -189,11 +165,7 @@ TEST(SystemReader, ReadErrorIsAFailure)
     EXPECT_EQ(read("1 2\n2 1\n", GAMES, true).status, READ_FAILED);
     EXPECT_EQ(read("", TIP_ROWS, true).status, READ_FAILED);
     // Nothing past the end mark is read, so a fault there goes unnoticed.
-    EXPECT_EQ(read("1 2\n\x1A"
-                   "2 1\n",
-                   GAMES, true)
-                  .status,
-              READ_OK);
+    EXPECT_EQ(read("1 2\n" + END + "2 1\n", GAMES, true).status, READ_OK);
 }
 
 } // namespace

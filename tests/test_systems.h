@@ -17,6 +17,15 @@ inline std::string repeat(const std::string &piece, int times)
     return s;
 }
 
+// ASCII text as UTF-16 with a byte-order mark.
+inline std::string utf16(const std::string &ascii, bool big_endian)
+{
+    std::string s = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii)
+        s += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
+    return s;
+}
+
 // The outcome of game g in tip row t of the full test system.
 inline char full_outcome(int g, int t)
 {
