@@ -1,6 +1,7 @@
 // The built program, run in a fresh temporary directory per case. Every case
 // compares genordet.txt byte for byte, standard output, standard error (always
 // empty) and the exit status.
+#include "oriented_writer.h"
 #include "run_program.h"
 #include "system_reader.h"
 #include "test_systems.h"
@@ -228,6 +229,77 @@ TEST(EndToEnd, OrientedFileOnAFullDisk)
         EXPECT_EQ(r.err, "");
     }
 #endif
+}
+
+struct conversion_result {
+    int status;
+    std::string out;
+    std::string oriented;
+};
+
+// What the core library makes of input in memory, as the program should.
+conversion_result convert_in_memory(const std::string &input, bool tip_rows)
+{
+    static system_table table;
+    clear_table(table);
+    table.line_is_tip_row = tip_rows ? 1 : 0;
+    int status =
+        scan_block(table, reinterpret_cast<const unsigned char *>(input.data()), input.size());
+    if (status == READ_OK || status == SCAN_END_MARK) {
+        finish_input(table);
+        std::string oriented;
+        const auto append = [](void *out, const char *bytes, std::size_t count) {
+            static_cast<std::string *>(out)->append(bytes, count);
+            return WRITE_OK;
+        };
+        write_oriented(table, byte_sink{append, &oriented});
+        return {0, "", oriented};
+    }
+    const bool games = status == READ_TOO_MANY_GAMES;
+    return {255,
+            warning(games ? GAMES_WARNING : TIP_ROWS_WARNING, games ? MAX_GAMES : MAX_TIP_ROWS),
+            EARLIER};
+}
+
+struct hostile {
+    const char *name;
+    std::string input;
+    const char *oriented; // nullptr: whatever the core library makes of it
+};
+
+// Odd and damaged files end as the core library says, in little memory,
+// and a failure leaves genordet.txt as it was.
+TEST(EndToEnd, HostileFiles)
+{
+    const std::string half(25'000'000, 'a');
+    const hostile cases[] = {
+        {"a line of 50 million characters", half + "1 x 2" + half + "\n0 1 1\n",
+         "_102\r\n_011\r\n"},
+        {"100000 blank lines", repeat("\r\n", 100000) + OVERVIEW + repeat("\n", 100000),
+         "_102\r\n_011\r\n"},
+        {"only an end mark", "\x1A", ""},
+        {"an executable", read_bytes(SYSORIENT_EXE), nullptr},
+        {"20000 lines of 15 outcomes", repeat("2 1 0 x 1 2 2 2 1 0 0 0 1 1 2\n", 20000), nullptr},
+    };
+    for (const hostile &c : cases) {
+        for (const bool tip_rows : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (tip_rows ? ", s" : ""));
+            conversion_result expected = convert_in_memory(c.input, tip_rows);
+            if (c.oriented != nullptr && !tip_rows) {
+                EXPECT_EQ(expected.oriented, c.oriented);
+            }
+            sandbox box;
+            box.put("system.txt", c.input);
+            box.put("genordet.txt", EARLIER);
+            const program_run r =
+                box.run(tip_rows ? std::vector<std::string>{"s"} : std::vector<std::string>{});
+            EXPECT_EQ(r.status, expected.status);
+            EXPECT_EQ(r.out, expected.out);
+            EXPECT_EQ(r.err, "");
+            EXPECT_EQ(box.get("genordet.txt"), expected.oriented);
+            expect_small_memory(r);
+        }
+    }
 }
 
 // 1 GiB of zero bytes (a sparse file, so it costs no disk) and then a system.

@@ -66,7 +66,7 @@ reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t bloc
 reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
 {
     const reading whole = read_in_blocks(input, tip_rows, input.size() + 1, fail_at_end);
-    for (std::size_t block : {1, 2, 7, 4096})
+    for (std::size_t block : {1U, 2U, 7U, 4096U})
         EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end) == whole)
             << "block size " << block;
     return whole;

@@ -1,0 +1,194 @@
+// libFuzzer target: arbitrary bytes through the reader and the writer.
+//
+// The first byte plays the part of the first command-line argument ('s' or
+// 'S' for tip-row-per-line input); the rest is the system file. Each input
+// is read whole and in blocks of 1, 2 (up to 8 KiB), 7 and 4096 bytes, and everything is
+// checked against a plain line-by-line model of the input rules (the result
+// and the table), and the bytes written against the table.
+#include "oriented_writer.h"
+#include "system_reader.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace sysorient;
+
+void check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+struct memory_source {
+    const std::uint8_t *data;
+    std::size_t size;
+    std::size_t block;
+    std::size_t pos;
+};
+
+std::ptrdiff_t read_memory(void *context, unsigned char *buf, std::size_t cap)
+{
+    auto &s = *static_cast<memory_source *>(context);
+    std::size_t count = s.size - s.pos;
+    count = count < cap ? count : cap;
+    count = count < s.block ? count : s.block;
+    std::memcpy(buf, s.data + s.pos, count);
+    s.pos += count;
+    return static_cast<std::ptrdiff_t>(count);
+}
+
+// Every outcome takes an input byte, so no cell beyond tip row `size` can
+// have been written: clearing and comparing only that far keeps the fuzzer fast.
+std::size_t rows_touched(std::size_t size) { return size < MAX_TIP_ROWS ? size : MAX_TIP_ROWS; }
+
+void clear_for(system_table &table, bool tip_rows, std::size_t size)
+{
+    table.cur_game = table.game_count = 0;
+    table.cur_tip_row = table.tip_row_count = 0;
+    table.line_is_tip_row = tip_rows ? 1 : 0;
+    for (int g = 0; g < MAX_GAMES; ++g)
+        std::memset(table.cells + cell_index(g, 0), 0, rows_touched(size));
+}
+
+int read_in_blocks(system_table &table, bool tip_rows, const std::uint8_t *data, std::size_t size,
+                   std::size_t block)
+{
+    clear_for(table, tip_rows, size);
+    memory_source source{data, size, block, 0};
+    return read_system(table, byte_source{read_memory, &source});
+}
+
+bool same_tables(const system_table &a, const system_table &b, std::size_t size)
+{
+    bool same = a.cur_game == b.cur_game && a.game_count == b.game_count &&
+                a.cur_tip_row == b.cur_tip_row && a.tip_row_count == b.tip_row_count;
+    for (int g = 0; g < MAX_GAMES && same; ++g)
+        same = std::memcmp(a.cells + cell_index(g, 0), b.cells + cell_index(g, 0),
+                           rows_touched(size)) == 0;
+    return same;
+}
+
+// The input rules written as plainly as possible: split into lines at LF,
+// stop at 0x1A, collect each line's outcomes, place them one by one. Returns
+// the result and fills `expected` the way the reader should have filled its
+// table.
+int model(bool tip_rows, const std::uint8_t *data, std::size_t size, system_table &expected)
+{
+    static std::vector<std::int8_t> outcomes;
+    int lines = 0;
+    std::size_t pos = 0;
+    bool ended = false;
+    while (pos < size && !ended) {
+        outcomes.clear();
+        for (; pos < size && data[pos] != '\n'; ++pos) {
+            const std::uint8_t c = data[pos];
+            if (c == 0x1A) {
+                ended = true;
+                break;
+            }
+            if (c == '0' || c == 'x' || c == 'X')
+                outcomes.push_back(0);
+            else if (c == '1' || c == '2')
+                outcomes.push_back(static_cast<std::int8_t>(c - '0'));
+        }
+        ++pos;
+        if (outcomes.empty())
+            continue;
+        for (std::size_t i = 0; i < outcomes.size(); ++i) {
+            const auto game = tip_rows ? static_cast<int>(i) : lines;
+            const auto row = tip_rows ? lines : static_cast<int>(i);
+            if (game >= MAX_GAMES)
+                return READ_TOO_MANY_GAMES;
+            if (row >= MAX_TIP_ROWS)
+                return READ_TOO_MANY_TIP_ROWS;
+            expected.cells[cell_index(game, row)] = outcomes[i];
+        }
+        ++lines;
+        const auto count = static_cast<int>(outcomes.size());
+        expected.game_count = static_cast<std::int8_t>(tip_rows ? count : lines);
+        expected.tip_row_count = tip_rows ? lines : count;
+    }
+    return READ_OK;
+}
+
+bool same_content(const system_table &a, const system_table &b)
+{
+    if (a.game_count != b.game_count || a.tip_row_count != b.tip_row_count)
+        return false;
+    for (int g = 0; g < a.game_count; ++g)
+        if (std::memcmp(a.cells + cell_index(g, 0), b.cells + cell_index(g, 0),
+                        static_cast<std::size_t>(a.tip_row_count)) != 0)
+            return false;
+    return true;
+}
+
+int append(void *context, const char *bytes, std::size_t count)
+{
+    static_cast<std::string *>(context)->append(bytes, count);
+    return WRITE_OK;
+}
+
+// The shape every oriented file must have, and the table's digits in it.
+bool written_right(const std::string &out, const system_table &table)
+{
+    const auto rows = static_cast<std::size_t>(table.tip_row_count);
+    const std::size_t line = rows + 3;
+    if (out.size() != line * static_cast<std::size_t>(table.game_count))
+        return false;
+    for (int g = 0; g < table.game_count; ++g) {
+        const char *text = out.data() + static_cast<std::size_t>(g) * line;
+        const std::int8_t *cells = table.cells + cell_index(g, 0);
+        if (text[0] != '_' || text[line - 2] != '\r' || text[line - 1] != '\n')
+            return false;
+        for (std::size_t t = 0; t < rows; ++t)
+            if (text[1 + t] != '0' + cells[t])
+                return false;
+    }
+    return true;
+}
+
+// Blocks of 1 and 2 bytes cost a call a byte; beyond this size they would
+// slow the fuzzer tenfold for no boundary case that 7-byte blocks miss.
+constexpr std::size_t SMALL_BLOCKS_UP_TO = 8192;
+
+system_table whole;
+system_table in_blocks;
+system_table modelled;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const bool tip_rows = data[0] == 's' || data[0] == 'S';
+    ++data;
+    --size;
+
+    const int status = read_in_blocks(whole, tip_rows, data, size, size + 1);
+    check(status == READ_OK || status == READ_TOO_MANY_GAMES || status == READ_TOO_MANY_TIP_ROWS);
+    check(whole.game_count >= 0 && whole.game_count <= MAX_GAMES);
+    check(whole.tip_row_count >= 0 && whole.tip_row_count <= MAX_TIP_ROWS);
+    for (const std::size_t block : {1U, 2U, 7U, 4096U}) {
+        if (block < 7 && size > SMALL_BLOCKS_UP_TO)
+            continue;
+        check(read_in_blocks(in_blocks, tip_rows, data, size, block) == status);
+        check(same_tables(whole, in_blocks, size));
+    }
+
+    clear_for(modelled, tip_rows, size);
+    check(model(tip_rows, data, size, modelled) == status);
+    if (status == READ_OK) {
+        check(same_content(whole, modelled));
+        static std::string out;
+        out.clear();
+        check(write_oriented(whole, byte_sink{append, &out}) == WRITE_OK);
+        check(written_right(out, whole));
+    }
+    return 0;
+}
