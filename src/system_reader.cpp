@@ -18,8 +18,9 @@ enum : unsigned char { OUTCOME_MAX = 2, SKIP = 3, LINE_END = 4, END_MARK = 5 };
 constexpr std::array<unsigned char, 256> make_classes()
 {
     std::array<unsigned char, 256> classes{};
+    // std::array::fill is not constexpr before C++20.
     for (unsigned char &c : classes)
-        c = SKIP;
+        c = SKIP; // cppcheck-suppress useStlAlgorithm
     classes['0'] = 0;
     classes['x'] = 0;
     classes['X'] = 0;

@@ -1,0 +1,25 @@
+# SYSORIENT_LINT: CTest tests that run clang-format (check only), clang-tidy
+# (.clang-tidy) and cppcheck over our sources; any finding fails the test.
+option(SYSORIENT_LINT "Add the format and static-analysis checks as tests" OFF)
+
+if(SYSORIENT_LINT)
+    find_program(SYSORIENT_CLANG_FORMAT NAMES clang-format-14 clang-format REQUIRED)
+    find_program(SYSORIENT_CLANG_TIDY NAMES clang-tidy-14 clang-tidy REQUIRED)
+    find_program(SYSORIENT_CPPCHECK cppcheck REQUIRED)
+
+    file(GLOB _core_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp)
+    file(GLOB _all_sources CONFIGURE_DEPENDS
+         ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
+         ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h
+         ${PROJECT_SOURCE_DIR}/fuzz/*.cpp ${PROJECT_SOURCE_DIR}/bench/*.cpp)
+
+    add_test(NAME lint.clang-format
+             COMMAND ${SYSORIENT_CLANG_FORMAT} --dry-run --Werror ${_all_sources})
+    add_test(NAME lint.clang-tidy
+             COMMAND ${SYSORIENT_CLANG_TIDY} -p ${CMAKE_BINARY_DIR} --quiet ${_core_sources})
+    add_test(NAME lint.cppcheck
+             COMMAND ${SYSORIENT_CPPCHECK} --enable=warning,style,performance,portability
+                     --std=c++17 --error-exitcode=1 --inline-suppr --quiet
+                     -I ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src)
+    set_tests_properties(lint.clang-format lint.clang-tidy lint.cppcheck PROPERTIES LABELS lint)
+endif()
