@@ -2,7 +2,8 @@
 //
 // The first byte plays the part of the first command-line argument ('s' or
 // 'S' for tip-row-per-line input); the rest is the system file. Each input
-// is read whole and in blocks of 1, 2 (up to 8 KiB), 7 and 4096 bytes, and everything is
+// is read whole, in blocks of 1, 2 (up to 8 KiB), 7 and 4096 bytes and on the
+// portable byte-by-byte path, and everything is
 // checked against a plain line-by-line model of the input rules (the result
 // and the table), and the bytes written against the table.
 #include "oriented_writer.h"
@@ -180,6 +181,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(read_in_blocks(in_blocks, tip_rows, data, size, block) == status);
         check(same_tables(whole, in_blocks, size));
     }
+
+    clear_for(in_blocks, tip_rows, size);
+    int portable = scan_block_portable(in_blocks, data, size);
+    if (portable == SCAN_END_MARK || portable == READ_OK) {
+        finish_input(in_blocks);
+        portable = READ_OK;
+    }
+    check(portable == status);
+    check(same_tables(whole, in_blocks, size));
 
     clear_for(modelled, tip_rows, size);
     check(model(tip_rows, data, size, modelled) == status);

@@ -43,6 +43,9 @@ int read_system(system_table &table, byte_source source);
 // when the input ended without a line end.
 constexpr int SCAN_END_MARK = 3;
 int scan_block(system_table &table, const unsigned char *bytes, std::size_t count);
+// scan_block on the plain byte-by-byte path, whatever faster path this build
+// has; the tests and the fuzzer hold the two against each other.
+int scan_block_portable(system_table &table, const unsigned char *bytes, std::size_t count);
 void finish_input(system_table &table);
 
 } // namespace sysorient

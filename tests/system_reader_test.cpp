@@ -46,14 +46,9 @@ struct reading {
     }
 };
 
-reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t block,
-                       bool fail_at_end = false)
+reading snapshot(int status, const system_table &table)
 {
-    static system_table table;
-    clear_table(table);
-    table.line_is_tip_row = tip_rows ? 1 : 0;
-    memory_source source{input, block, fail_at_end};
-    reading r{read_system(table, byte_source{read_memory, &source}), table.tip_row_count, {}};
+    reading r{status, table.tip_row_count, {}};
     for (int g = 0; g < table.game_count; ++g) {
         std::string digits;
         for (int t = 0; t < table.tip_row_count; ++t)
@@ -63,12 +58,52 @@ reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t bloc
     return r;
 }
 
+system_table &fresh_table(bool tip_rows)
+{
+    static system_table table;
+    clear_table(table);
+    table.line_is_tip_row = tip_rows ? 1 : 0;
+    return table;
+}
+
+reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t block,
+                       bool fail_at_end = false)
+{
+    system_table &table = fresh_table(tip_rows);
+    memory_source source{input, block, fail_at_end};
+    return snapshot(read_system(table, byte_source{read_memory, &source}), table);
+}
+
+// The same input through the plain byte-by-byte path.
+reading read_portably(const std::string &input, bool tip_rows)
+{
+    system_table &table = fresh_table(tip_rows);
+    int status = scan_block_portable(table, reinterpret_cast<const unsigned char *>(input.data()),
+                                     input.size());
+    if (status == READ_OK || status == SCAN_END_MARK) {
+        finish_input(table);
+        status = READ_OK;
+    }
+    return snapshot(status, table);
+}
+
+// Reads input whole, and checks that blocks of other sizes and the portable
+// path give the same.
 reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
 {
     const reading whole = read_in_blocks(input, tip_rows, input.size() + 1, fail_at_end);
-    for (std::size_t block : {1U, 2U, 7U, 4096U})
+    for (std::size_t block : {1U, 2U, 7U, 31U, 4096U})
         EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end) == whole)
             << "block size " << block;
+    if (!fail_at_end) {
+        EXPECT_TRUE(read_portably(input, tip_rows) == whole) << "portable path";
+        // Skipped bytes in front move every line end and outcome to another
+        // place in the reader's 32-byte chunks.
+        for (const int shift : {1, 13, 31, 45})
+            EXPECT_TRUE(read_in_blocks(std::string(static_cast<std::size_t>(shift), '.') + input,
+                                       tip_rows, 4096) == whole)
+                << "shifted by " << shift;
+    }
     return whole;
 }
 
@@ -138,6 +173,8 @@ TEST(SystemReader, EnforcesTheLimits)
         {"16 games", repeat("1 2\n", 16), GAMES, READ_TOO_MANY_GAMES},
         {"15 outcomes on a tip row", repeat("1 ", 15) + "\n", TIP_ROWS, READ_OK},
         {"16 outcomes on a tip row", repeat("1 ", 16) + "\n1\n", TIP_ROWS, READ_TOO_MANY_GAMES},
+        {"16 dense outcomes", repeat("x", 15) + "\n" + repeat("1", 16), TIP_ROWS,
+         READ_TOO_MANY_GAMES},
         {"20000 tip rows on a game", row_20000 + "\n" + row_20000, GAMES, READ_OK},
         {"20001 tip rows on a game", row_20000 + "2\n", GAMES, READ_TOO_MANY_TIP_ROWS},
         {"20000 tip-row lines", repeat("1\n", MAX_TIP_ROWS) + "\nz\n", TIP_ROWS, READ_OK},
@@ -152,8 +189,8 @@ TEST(SystemReader, EnforcesTheLimits)
 
 TEST(SystemReader, FullTableInBothOrientations)
 {
-    const reading games = read_in_blocks(test::full_system(GAMES, "", "\r\n"), GAMES, 4096);
-    const reading tip_rows = read_in_blocks(test::full_system(TIP_ROWS, " ", "\n"), TIP_ROWS, 4096);
+    const reading games = read(test::full_system(GAMES, "", "\r\n"), GAMES);
+    const reading tip_rows = read(test::full_system(TIP_ROWS, " ", "\n"), TIP_ROWS);
     EXPECT_EQ(games.status, READ_OK);
     EXPECT_EQ(games.games.size(), static_cast<std::size_t>(MAX_GAMES));
     EXPECT_EQ(games.tip_rows, MAX_TIP_ROWS);
