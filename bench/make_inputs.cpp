@@ -1,0 +1,58 @@
+// Writes the benchmark inputs into a directory, each with the file the
+// program must write for it:
+//   NAME.txt           the system file
+//   NAME.args          the command-line argument to use ("s" or nothing)
+//   NAME.expected      the exact genordet.txt
+// Usage: make_inputs DIR [JUNK_MEGABYTES]   (default 100; 0 leaves it out)
+#include "bench_inputs.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+bool write_file(const std::string &path, const std::string &bytes)
+{
+    std::FILE *f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && written;
+}
+
+bool write_input(const std::string &dir, const std::string &name, bool tip_rows,
+                 const std::string &bytes, const std::string &expected)
+{
+    const std::string base = dir + "/" + name;
+    return write_file(base + ".txt", bytes) && write_file(base + ".args", tip_rows ? "s" : "") &&
+           write_file(base + ".expected", expected);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    using namespace sysorient::bench;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: make_inputs DIR [JUNK_MEGABYTES]\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    const long junk_mb = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 100;
+    const std::string expected = full_oriented();
+    bool ok = true;
+    for (const bool tip_rows : {true, false})
+        for (const bool spaced : {true, false})
+            for (const bool crlf : {false, true}) {
+                const system_file f = full_system_file(tip_rows, spaced, crlf);
+                ok = ok && write_input(dir, f.name, f.tip_rows, f.bytes, expected);
+            }
+    if (junk_mb > 0)
+        ok = ok &&
+             write_input(dir, "junk-" + std::to_string(junk_mb) + "mb", false,
+                         junk_text(static_cast<std::size_t>(junk_mb) * 1000 * 1000), JUNK_ORIENTED);
+    if (!ok)
+        std::fprintf(stderr, "make_inputs: cannot write into %s\n", dir.c_str());
+    return ok ? 0 : 1;
+}
