@@ -70,10 +70,13 @@ void close_line(system_table &table)
 // line input), by STRIDE cells per outcome; the other is fixed, so its limit
 // is checked once per line: `left` is 0 when the fixed index is already past
 // its own limit.
+// The next cell is kept as an index: after the last outcome of a tip row it
+// lies past the table, where a pointer may not point.
 struct line_cursor {
-    std::int8_t *next; // the cell of the next outcome
-    int left;          // outcomes the line may still take
-    int limit;         // the moving index's limit, or 0 (then it is 0 too)
+    std::int8_t *cells;
+    std::ptrdiff_t next; // index of the cell of the next outcome
+    int left;            // outcomes the line may still take
+    int limit;           // the moving index's limit, or 0 (then it is 0 too)
 };
 
 template <bool TipRows> constexpr int STRIDE = TipRows ? MAX_TIP_ROWS : 1;
@@ -86,9 +89,9 @@ template <bool TipRows> line_cursor load_cursor(system_table &table)
     const int moving_limit = TipRows ? MAX_GAMES : MAX_TIP_ROWS;
     // Past its limit the fixed index takes no outcome, so moving is still 0.
     if (fixed >= fixed_limit)
-        return {table.cells, 0, 0};
+        return {table.cells, 0, 0, 0};
     const int start = TipRows ? fixed : cell_index(fixed, 0);
-    return {table.cells + start + moving * STRIDE<TipRows>, moving_limit - moving, moving_limit};
+    return {table.cells, start + moving * STRIDE<TipRows>, moving_limit - moving, moving_limit};
 }
 
 template <bool TipRows> int moving_index(const line_cursor &c) { return c.limit - c.left; }
@@ -115,7 +118,7 @@ template <bool TipRows> inline bool put(line_cursor &c, unsigned value)
     if (c.left == 0)
         return false;
     --c.left;
-    *c.next = static_cast<std::int8_t>(value);
+    c.cells[c.next] = static_cast<std::int8_t>(value);
     c.next += STRIDE<TipRows>;
     return true;
 }
@@ -225,7 +228,7 @@ int walk_chunk(system_table &table, line_cursor &c, const unsigned char *p,
             if (count != 0 && count <= c.left) {
                 (step == 1 ? COPY_ADJACENT<TipRows>[static_cast<std::size_t>(count)]
                            : COPY_ONE_APART<TipRows>[static_cast<std::size_t>(count)])(
-                    c.next, values + first);
+                    c.cells + c.next, values + first);
                 c.next += count * STRIDE<TipRows>;
                 c.left -= count;
                 run = 0;
@@ -291,7 +294,7 @@ int scan_chunks(system_table &table, line_cursor &cursor, const unsigned char *&
         if ((outcomes | specials) == 0)
             continue;
         if (!TipRows && outcomes == ~0U && c.left >= CHUNK) {
-            std::memcpy(c.next, values, CHUNK);
+            std::memcpy(c.cells + c.next, values, CHUNK);
             c.next += CHUNK;
             c.left -= CHUNK;
             continue;
