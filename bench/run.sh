@@ -9,7 +9,7 @@
 # Options: --quick (fewer timing runs), --micro (also run the microbenchmarks).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-runs=30 micro=0
+runs=100 micro=0
 for arg in "$@"; do
     case $arg in
     --quick) runs=5 ;;
