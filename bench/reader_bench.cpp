@@ -21,16 +21,10 @@ int read_in_blocks(const std::string &input, bool tip_rows, bool portable)
 {
     clear_table(table);
     table.line_is_tip_row = tip_rows ? 1 : 0;
-    const auto *p = reinterpret_cast<const unsigned char *>(input.data());
-    for (std::size_t at = 0; at < input.size(); at += BLOCK) {
-        const std::size_t count = std::min(BLOCK, input.size() - at);
-        const int status =
-            portable ? scan_block_portable(table, p + at, count) : scan_block(table, p + at, count);
-        if (status != READ_OK)
-            return status;
-    }
-    finish_input(table);
-    return READ_OK;
+    memory_source source{reinterpret_cast<const unsigned char *>(input.data()), input.size(), BLOCK,
+                         0};
+    return read_system(table, byte_source{read_memory, &source},
+                       portable ? scan_block_portable : scan_block);
 }
 
 void bench_read(benchmark::State &state, const system_file &input, bool portable)

@@ -25,24 +25,6 @@ void check(bool holds)
         std::abort();
 }
 
-struct memory_source {
-    const std::uint8_t *data;
-    std::size_t size;
-    std::size_t block;
-    std::size_t pos;
-};
-
-std::ptrdiff_t read_memory(void *context, unsigned char *buf, std::size_t cap)
-{
-    auto &s = *static_cast<memory_source *>(context);
-    std::size_t count = s.size - s.pos;
-    count = count < cap ? count : cap;
-    count = count < s.block ? count : s.block;
-    std::memcpy(buf, s.data + s.pos, count);
-    s.pos += count;
-    return static_cast<std::ptrdiff_t>(count);
-}
-
 // Every outcome takes an input byte, so no cell beyond tip row `size` can
 // have been written: clearing and comparing only that far keeps the fuzzer fast.
 std::size_t rows_touched(std::size_t size) { return size < MAX_TIP_ROWS ? size : MAX_TIP_ROWS; }
@@ -57,11 +39,11 @@ void clear_for(system_table &table, bool tip_rows, std::size_t size)
 }
 
 int read_in_blocks(system_table &table, bool tip_rows, const std::uint8_t *data, std::size_t size,
-                   std::size_t block)
+                   std::size_t block, block_scanner scan = scan_block)
 {
     clear_for(table, tip_rows, size);
     memory_source source{data, size, block, 0};
-    return read_system(table, byte_source{read_memory, &source});
+    return read_system(table, byte_source{read_memory, &source}, scan);
 }
 
 bool same_tables(const system_table &a, const system_table &b, std::size_t size)
@@ -182,13 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(same_tables(whole, in_blocks, size));
     }
 
-    clear_for(in_blocks, tip_rows, size);
-    int portable = scan_block_portable(in_blocks, data, size);
-    if (portable == SCAN_END_MARK || portable == READ_OK) {
-        finish_input(in_blocks);
-        portable = READ_OK;
-    }
-    check(portable == status);
+    check(read_in_blocks(in_blocks, tip_rows, data, size, size + 1, scan_block_portable) == status);
     check(same_tables(whole, in_blocks, size));
 
     clear_for(modelled, tip_rows, size);

@@ -46,6 +46,9 @@ constexpr std::array<unsigned char, 256> CLASSES = make_classes();
 
 constexpr std::size_t BLOCK_SIZE = std::size_t{1} << 17;
 
+// What a scan returns when it met the end mark; no byte after it is read.
+constexpr int SCAN_END_MARK = 3;
+
 // Ends the current line. A line that held no outcome counts for nothing; in
 // each orientation the line's own counter is nonzero exactly when it held one.
 void close_line(system_table &table)
@@ -94,21 +97,21 @@ template <bool TipRows> line_cursor load_cursor(system_table &table)
     return {table.cells, start + moving * STRIDE<TipRows>, moving_limit - moving, moving_limit};
 }
 
-template <bool TipRows> int moving_index(const line_cursor &c) { return c.limit - c.left; }
+int moving_index(const line_cursor &c) { return c.limit - c.left; }
 
 template <bool TipRows> void store_cursor(system_table &table, const line_cursor &c)
 {
     if (TipRows)
-        table.cur_game = static_cast<std::int8_t>(moving_index<TipRows>(c));
+        table.cur_game = static_cast<std::int8_t>(moving_index(c));
     else
-        table.cur_tip_row = moving_index<TipRows>(c);
+        table.cur_tip_row = moving_index(c);
 }
 
 // The result for an outcome that found no room left. The game limit is
 // checked first, as it would be outcome by outcome.
 template <bool TipRows> int limit_result(const system_table &table, const line_cursor &c)
 {
-    const int game = TipRows ? moving_index<TipRows>(c) : table.cur_game;
+    const int game = TipRows ? moving_index(c) : table.cur_game;
     return game >= MAX_GAMES ? READ_TOO_MANY_GAMES : READ_TOO_MANY_TIP_ROWS;
 }
 
@@ -345,9 +348,18 @@ int scan_block_portable(system_table &table, const unsigned char *bytes, std::si
     return scan<false>(table, bytes, count);
 }
 
-void finish_input(system_table &table) { close_line(table); }
+std::ptrdiff_t read_memory(void *context, unsigned char *buf, std::size_t cap)
+{
+    auto &source = *static_cast<memory_source *>(context);
+    std::size_t count = source.size - source.pos;
+    count = count < cap ? count : cap;
+    count = count < source.block ? count : source.block;
+    std::memcpy(buf, source.data + source.pos, count);
+    source.pos += count;
+    return static_cast<std::ptrdiff_t>(count);
+}
 
-int read_system(system_table &table, byte_source source)
+int read_system(system_table &table, byte_source source, block_scanner scan)
 {
     static unsigned char block[BLOCK_SIZE];
     for (;;) {
@@ -356,13 +368,13 @@ int read_system(system_table &table, byte_source source)
             return READ_FAILED;
         if (count == 0)
             break;
-        const int status = scan_block(table, block, static_cast<std::size_t>(count));
+        const int status = scan(table, block, static_cast<std::size_t>(count));
         if (status == SCAN_END_MARK)
             break;
         if (status != READ_OK)
             return status;
     }
-    finish_input(table);
+    close_line(table); // the last line may lack its line end
     return READ_OK;
 }
 

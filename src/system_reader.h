@@ -30,23 +30,29 @@ struct byte_source {
     void *context;
 };
 
+// Bytes held in memory, handed out in blocks of at most `block` bytes: the
+// source of the tests, the fuzzer and the benchmarks.
+struct memory_source {
+    const unsigned char *data;
+    std::size_t size;
+    std::size_t block;
+    std::size_t pos;
+};
+// A byte_source read function whose context is a memory_source.
+std::ptrdiff_t read_memory(void *context, unsigned char *buf, std::size_t cap);
+
+// Scans the next bytes of the input into the table: the vector path where the
+// build has one, or the plain byte-by-byte path, which the tests and the
+// fuzzer hold against it.
+using block_scanner = int (*)(system_table &table, const unsigned char *bytes, std::size_t count);
+int scan_block(system_table &table, const unsigned char *bytes, std::size_t count);
+int scan_block_portable(system_table &table, const unsigned char *bytes, std::size_t count);
+
 // Reads a whole system from source into table, which must be as the driver
 // left it: all zero but for line_is_tip_row. Returns READ_OK, READ_FAILED
 // (a read error: the table is then partly filled and must not be written),
 // or one of the limit results.
-int read_system(system_table &table, byte_source source);
-
-// The incremental form of read_system, for callers that hold the bytes
-// themselves. scan_block takes the next bytes of the input and returns
-// READ_OK, a limit result, or SCAN_END_MARK once it met the end mark 0x1A,
-// after which no further bytes may be fed. finish_input closes the last line
-// when the input ended without a line end.
-constexpr int SCAN_END_MARK = 3;
-int scan_block(system_table &table, const unsigned char *bytes, std::size_t count);
-// scan_block on the plain byte-by-byte path, whatever faster path this build
-// has; the tests and the fuzzer hold the two against each other.
-int scan_block_portable(system_table &table, const unsigned char *bytes, std::size_t count);
-void finish_input(system_table &table);
+int read_system(system_table &table, byte_source source, block_scanner scan = scan_block);
 
 } // namespace sysorient
 

@@ -243,13 +243,13 @@ conversion_result convert_in_memory(const std::string &input, bool tip_rows)
     static system_table table;
     clear_table(table);
     table.line_is_tip_row = tip_rows ? 1 : 0;
-    int status =
-        scan_block(table, reinterpret_cast<const unsigned char *>(input.data()), input.size());
-    if (status == READ_OK || status == SCAN_END_MARK) {
-        finish_input(table);
+    memory_source bytes{reinterpret_cast<const unsigned char *>(input.data()), input.size(),
+                        input.size(), 0};
+    const int status = read_system(table, byte_source{read_memory, &bytes});
+    if (status == READ_OK) {
         std::string oriented;
-        const auto append = [](void *out, const char *bytes, std::size_t count) {
-            static_cast<std::string *>(out)->append(bytes, count);
+        const auto append = [](void *out, const char *text, std::size_t count) {
+            static_cast<std::string *>(out)->append(text, count);
             return WRITE_OK;
         };
         write_oriented(table, byte_sink{append, &oriented});

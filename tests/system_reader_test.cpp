@@ -17,22 +17,18 @@ namespace {
 using test::repeat;
 using test::utf16;
 
-struct memory_source {
-    const std::string &bytes;
-    std::size_t block;
+// Memory that fails with a read error at its end, if asked to.
+struct failing_source {
+    memory_source bytes;
     bool fail_at_end;
-    std::size_t pos = 0;
 };
 
-std::ptrdiff_t read_memory(void *context, unsigned char *buf, std::size_t cap)
+std::ptrdiff_t read_or_fail(void *context, unsigned char *buf, std::size_t cap)
 {
-    auto &source = *static_cast<memory_source *>(context);
-    if (source.pos == source.bytes.size())
-        return source.fail_at_end ? -1 : 0;
-    const std::size_t count = std::min({cap, source.block, source.bytes.size() - source.pos});
-    std::memcpy(buf, source.bytes.data() + source.pos, count);
-    source.pos += count;
-    return static_cast<std::ptrdiff_t>(count);
+    auto &source = *static_cast<failing_source *>(context);
+    if (source.fail_at_end && source.bytes.pos == source.bytes.size)
+        return -1;
+    return read_memory(&source.bytes, buf, cap);
 }
 
 // What a reading left: its result, the tip-row count and each game's digits.
@@ -67,24 +63,13 @@ system_table &fresh_table(bool tip_rows)
 }
 
 reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t block,
-                       bool fail_at_end = false)
+                       bool fail_at_end = false, block_scanner scan = scan_block)
 {
     system_table &table = fresh_table(tip_rows);
-    memory_source source{input, block, fail_at_end};
-    return snapshot(read_system(table, byte_source{read_memory, &source}), table);
-}
-
-// The same input through the plain byte-by-byte path.
-reading read_portably(const std::string &input, bool tip_rows)
-{
-    system_table &table = fresh_table(tip_rows);
-    int status = scan_block_portable(table, reinterpret_cast<const unsigned char *>(input.data()),
-                                     input.size());
-    if (status == READ_OK || status == SCAN_END_MARK) {
-        finish_input(table);
-        status = READ_OK;
-    }
-    return snapshot(status, table);
+    failing_source source{
+        {reinterpret_cast<const unsigned char *>(input.data()), input.size(), block, 0},
+        fail_at_end};
+    return snapshot(read_system(table, byte_source{read_or_fail, &source}, scan), table);
 }
 
 // Reads input whole, and checks that blocks of other sizes and the portable
@@ -95,15 +80,15 @@ reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
     for (std::size_t block : {1U, 2U, 7U, 31U, 4096U})
         EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end) == whole)
             << "block size " << block;
-    if (!fail_at_end) {
-        EXPECT_TRUE(read_portably(input, tip_rows) == whole) << "portable path";
-        // Skipped bytes in front move every line end and outcome to another
-        // place in the reader's 32-byte chunks.
-        for (const int shift : {1, 13, 31, 45})
-            EXPECT_TRUE(read_in_blocks(std::string(static_cast<std::size_t>(shift), '.') + input,
-                                       tip_rows, 4096) == whole)
-                << "shifted by " << shift;
-    }
+    EXPECT_TRUE(read_in_blocks(input, tip_rows, input.size() + 1, fail_at_end,
+                               scan_block_portable) == whole)
+        << "portable path";
+    // Skipped bytes in front move every line end and outcome to another place
+    // in the reader's 32-byte chunks.
+    for (const int shift : {1, 13, 31, 45})
+        EXPECT_TRUE(read_in_blocks(std::string(static_cast<std::size_t>(shift), '.') + input,
+                                   tip_rows, 4096, fail_at_end) == whole)
+            << "shifted by " << shift;
     return whole;
 }
 
