@@ -1,6 +1,7 @@
 // The built program, run in a fresh temporary directory per case. Every case
 // compares genordet.txt byte for byte, standard output, standard error (always
 // empty) and the exit status.
+#include "bench_inputs.h"
 #include "oriented_writer.h"
 #include "run_program.h"
 #include "system_reader.h"
@@ -83,8 +84,14 @@ struct conversion {
     std::string oriented;
 };
 
+std::string full_system(bool tip_rows, bool spaced, bool crlf)
+{
+    return bench::full_system_file(tip_rows, spaced, crlf).bytes;
+}
+
 TEST(EndToEnd, Converts)
 {
+    const std::string full = bench::full_oriented();
     const conversion cases[] = {
         {"no argument", {}, OVERVIEW, AS_GAMES},
         {"s", {"s"}, OVERVIEW, AS_TIP_ROWS},
@@ -103,10 +110,10 @@ TEST(EndToEnd, Converts)
         {"empty system", {}, "", ""},
         {"no outcomes", {"s"}, "Spiele\r\n\r\n3 4 5\r\n", ""},
         {"16 tip rows of one game", {"s"}, repeat("1\n", 16), "_1111111111111111\r\n"},
-        {"full, games, dense, CR LF", {}, full_system(false, "", "\r\n"), full_oriented()},
-        {"full, games, spaced", {}, full_system(false, " ", "\n"), full_oriented()},
-        {"full, tip rows, dense", {"s"}, full_system(true, "", "\n"), full_oriented()},
-        {"full, tip rows, spaced, CR LF", {"s"}, full_system(true, " ", "\r\n"), full_oriented()},
+        {"full, games, dense, CR LF", {}, full_system(false, false, true), full},
+        {"full, games, spaced", {}, full_system(false, true, false), full},
+        {"full, tip rows, dense", {"s"}, full_system(true, false, false), full},
+        {"full, tip rows, spaced, CR LF", {"s"}, full_system(true, true, true), full},
     };
     for (const conversion &c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,7 @@
 // The reader, fed from memory. Every case is read whole and again in blocks
 // of 1, 2, 7 and 4096 bytes, since a line end or the end mark can fall on any
 // block boundary and must not change the result.
+#include "bench_inputs.h"
 #include "system_reader.h"
 #include "test_systems.h"
 
@@ -174,8 +175,8 @@ TEST(SystemReader, EnforcesTheLimits)
 
 TEST(SystemReader, FullTableInBothOrientations)
 {
-    const reading games = read(test::full_system(GAMES, "", "\r\n"), GAMES);
-    const reading tip_rows = read(test::full_system(TIP_ROWS, " ", "\n"), TIP_ROWS);
+    const reading games = read(bench::full_system_file(GAMES, false, true).bytes, GAMES);
+    const reading tip_rows = read(bench::full_system_file(TIP_ROWS, true, false).bytes, TIP_ROWS);
     EXPECT_EQ(games.status, READ_OK);
     EXPECT_EQ(games.games.size(), static_cast<std::size_t>(MAX_GAMES));
     EXPECT_EQ(games.tip_rows, MAX_TIP_ROWS);
