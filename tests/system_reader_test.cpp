@@ -134,6 +134,16 @@ TEST(SystemReader, FillsTheTable)
          repeat("1 ", 12000) + "\n",
          GAMES,
          {std::string(12000, '1')}},
+        // Long enough for the reader's 32-byte chunks, with X on both paths.
+        {"dense and spaced rows",
+         repeat("1x2\n", 40) + repeat("2 X 1\r\n", 40),
+         TIP_ROWS,
+         {repeat("1", 40) + repeat("2", 40), repeat("0", 80), repeat("2", 40) + repeat("1", 40)}},
+        {"ragged rows",
+         repeat("12;0\n1\n2 1 0 x 1 1\n", 20),
+         TIP_ROWS,
+         {repeat("112", 20), repeat("201", 20), repeat("000", 20), repeat("000", 20),
+          repeat("001", 20), repeat("001", 20)}},
     };
     for (const table_case &c : cases) {
         SCOPED_TRACE(c.name);
