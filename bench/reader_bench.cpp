@@ -1,8 +1,9 @@
 // Microbenchmarks of the core: the reader fed from memory in the program's
-// own block size, on the vector and the portable path, and the writer
+// own block size, on each path the processor has, and the writer
 // composing the full table. Throughput is in bytes of input (reader) or
 // output (writer) per second.
 #include "bench_inputs.h"
+#include "memory_source.h"
 #include "oriented_writer.h"
 #include "system_reader.h"
 
@@ -17,20 +18,19 @@ constexpr std::size_t BLOCK = std::size_t{1} << 17; // as the program reads
 
 system_table table;
 
-int read_in_blocks(const std::string &input, bool tip_rows, bool portable)
+int read_in_blocks(const std::string &input, bool tip_rows, read_path path)
 {
     clear_table(table);
     table.line_is_tip_row = tip_rows ? 1 : 0;
     memory_source source{reinterpret_cast<const unsigned char *>(input.data()), input.size(), BLOCK,
                          0};
-    return read_system(table, byte_source{read_memory, &source},
-                       portable ? scan_block_portable : scan_block);
+    return read_system(table, byte_source{read_memory, &source}, path);
 }
 
-void bench_read(benchmark::State &state, const system_file &input, bool portable)
+void bench_read(benchmark::State &state, const system_file &input, read_path path)
 {
     for (auto _ : state) {
-        const int status = read_in_blocks(input.bytes, input.tip_rows, portable);
+        const int status = read_in_blocks(input.bytes, input.tip_rows, path);
         if (status != READ_OK)
             state.SkipWithError("the input did not read");
         benchmark::DoNotOptimize(table.cells);
@@ -56,14 +56,17 @@ const system_file &input(const char *name)
 
 void register_reads()
 {
+    const std::pair<read_path, const char *> paths[] = {
+        {read_path::avx2, "avx2"}, {read_path::sse2, "sse2"}, {read_path::portable, "portable"}};
     for (const char *name :
          {"tip-rows-spaced", "tip-rows-dense", "games-dense", "games-spaced", "junk-8mb"})
-        for (const bool portable : {false, true})
-            benchmark::RegisterBenchmark(
-                (std::string("read/") + name + (portable ? "/portable" : "/vector")).c_str(),
-                [name, portable](benchmark::State &state) {
-                    bench_read(state, input(name), portable);
-                });
+        for (const auto &[path, path_name] : paths)
+            if (read_path_available(path))
+                benchmark::RegisterBenchmark(
+                    (std::string("read/") + name + "/" + path_name).c_str(),
+                    [name, path = path](benchmark::State &state) {
+                        bench_read(state, input(name), path);
+                    });
 }
 
 int discard(void *context, const char *bytes, std::size_t count)
@@ -74,7 +77,7 @@ int discard(void *context, const char *bytes, std::size_t count)
 
 void write_full_table(benchmark::State &state)
 {
-    if (read_in_blocks(input("games-dense").bytes, false, false) != READ_OK)
+    if (read_in_blocks(input("games-dense").bytes, false, read_path::fastest) != READ_OK)
         state.SkipWithError("the input did not read");
     static char line[MAX_TIP_ROWS + 3];
     for (auto _ : state) {

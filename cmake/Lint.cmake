@@ -15,14 +15,23 @@ if(SYSORIENT_LINT)
 
     add_test(NAME lint.clang-format
              COMMAND ${SYSORIENT_CLANG_FORMAT} --dry-run --Werror ${_all_sources})
+    # vector_fill.cpp is built once for SSE2 and once for AVX2: each is checked.
     add_test(NAME lint.clang-tidy
-             COMMAND ${SYSORIENT_CLANG_TIDY} -p ${CMAKE_BINARY_DIR} --quiet ${_core_sources})
-    # cppcheck checks the x86-64 configuration, the one we ship. It does not
+             COMMAND ${SYSORIENT_CLANG_TIDY} -p ${CMAKE_BINARY_DIR} --quiet --extra-arg=-mno-avx2
+                     ${_core_sources})
+    add_test(NAME lint.clang-tidy-avx2
+             COMMAND ${SYSORIENT_CLANG_TIDY} -p ${CMAKE_BINARY_DIR} --quiet --extra-arg=-mavx2
+                     ${PROJECT_SOURCE_DIR}/src/vector_fill.cpp)
+    # cppcheck checks the x86-64 configurations, the ones we ship. It does not
     # see struct members used only inside templates, hence the suppression.
-    add_test(NAME lint.cppcheck
-             COMMAND ${SYSORIENT_CPPCHECK} --enable=warning,style,performance,portability
-                     --std=c++17 --error-exitcode=1 --inline-suppr --quiet -D__SSE2__
-                     --suppress=unusedStructMember
-                     -I ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src)
-    set_tests_properties(lint.clang-format lint.clang-tidy lint.cppcheck PROPERTIES LABELS lint)
+    foreach(_isa SSE2 AVX2)
+        add_test(NAME lint.cppcheck-${_isa}
+                 COMMAND ${SYSORIENT_CPPCHECK} --enable=warning,style,performance,portability
+                         --std=c++17 --error-exitcode=1 --inline-suppr --quiet -D__SSE2__
+                         -D__${_isa}__ -DSYSORIENT_SSE2_PATH -DSYSORIENT_AVX2_PATH
+                         --suppress=unusedStructMember
+                         -I ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src)
+    endforeach()
+    set_tests_properties(lint.clang-format lint.clang-tidy lint.clang-tidy-avx2
+                         lint.cppcheck-SSE2 lint.cppcheck-AVX2 PROPERTIES LABELS lint)
 endif()

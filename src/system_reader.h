@@ -24,35 +24,32 @@ constexpr const char *TIP_ROWS_WARNING =
     "Mehr als %i Tippreihen im System - System oder Orientierung nicht OK\n";
 
 // A supplier of input bytes. read fills buf with up to cap bytes and returns
-// how many it stored, 0 at the end of the input, or -1 on a read error.
+// how many it stored, 0 at the end of the input, or -1 on a read error. A
+// source that meets an error after storing some bytes returns those bytes
+// and reports the error on its next call: the reader may need no more.
 struct byte_source {
     std::ptrdiff_t (*read)(void *context, unsigned char *buf, std::size_t cap);
     void *context;
 };
 
-// Bytes held in memory, handed out in blocks of at most `block` bytes: the
-// source of the tests, the fuzzer and the benchmarks.
-struct memory_source {
-    const unsigned char *data;
-    std::size_t size;
-    std::size_t block;
-    std::size_t pos;
+// How the reader goes through the bytes. Every path fills the table alike;
+// the tests and the fuzzer hold them to each other.
+enum class read_path {
+    fastest,  // the fastest of the others that this build and processor have
+    avx2,     // 64 bytes at a time with AVX2 (x86-64 processors that have it)
+    sse2,     // 64 bytes at a time with SSE2 (every x86-64 processor)
+    portable, // byte by byte, on any processor
 };
-// A byte_source read function whose context is a memory_source.
-std::ptrdiff_t read_memory(void *context, unsigned char *buf, std::size_t cap);
 
-// Scans the next bytes of the input into the table: the vector path where the
-// build has one, or the plain byte-by-byte path, which the tests and the
-// fuzzer hold against it.
-using block_scanner = int (*)(system_table &table, const unsigned char *bytes, std::size_t count);
-int scan_block(system_table &table, const unsigned char *bytes, std::size_t count);
-int scan_block_portable(system_table &table, const unsigned char *bytes, std::size_t count);
+// Whether this build, on this processor, has the path.
+bool read_path_available(read_path path);
 
 // Reads a whole system from source into table, which must be as the driver
 // left it: all zero but for line_is_tip_row. Returns READ_OK, READ_FAILED
-// (a read error: the table is then partly filled and must not be written),
-// or one of the limit results.
-int read_system(system_table &table, byte_source source, block_scanner scan = scan_block);
+// (a read error while more input was needed: the table is then partly
+// filled and must not be written), or one of the limit results. The path
+// must be available.
+int read_system(system_table &table, byte_source source, read_path path = read_path::fastest);
 
 } // namespace sysorient
 

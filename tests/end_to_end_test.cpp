@@ -2,6 +2,7 @@
 // compares genordet.txt byte for byte, standard output, standard error (always
 // empty) and the exit status.
 #include "bench_inputs.h"
+#include "memory_source.h"
 #include "oriented_writer.h"
 #include "run_program.h"
 #include "system_reader.h"

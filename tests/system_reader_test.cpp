@@ -1,7 +1,9 @@
-// The reader, fed from memory. Every case is read whole and again in blocks
-// of 1, 2, 7 and 4096 bytes, since a line end or the end mark can fall on any
-// block boundary and must not change the result.
+// The reader, fed from memory. Every case is read on every path that this
+// build and processor have, whole and again in blocks of 1, 2, 7, 31 and 4096
+// bytes, since a line end or the end mark can fall on any block boundary and
+// must not change the result.
 #include "bench_inputs.h"
+#include "memory_source.h"
 #include "system_reader.h"
 #include "test_systems.h"
 
@@ -63,33 +65,37 @@ system_table &fresh_table(bool tip_rows)
     return table;
 }
 
-reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t block,
-                       bool fail_at_end = false, block_scanner scan = scan_block)
+reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t block, bool fail_at_end,
+                       read_path path)
 {
     system_table &table = fresh_table(tip_rows);
     failing_source source{
         {reinterpret_cast<const unsigned char *>(input.data()), input.size(), block, 0},
         fail_at_end};
-    return snapshot(read_system(table, byte_source{read_or_fail, &source}, scan), table);
+    return snapshot(read_system(table, byte_source{read_or_fail, &source}, path), table);
 }
 
-// Reads input whole, and checks that blocks of other sizes and the portable
-// path give the same.
+// Reads input whole on the portable path, and checks that every path gives
+// the same, whole, in blocks, and shifted.
 reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
 {
-    const reading whole = read_in_blocks(input, tip_rows, input.size() + 1, fail_at_end);
-    for (std::size_t block : {1U, 2U, 7U, 31U, 4096U})
-        EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end) == whole)
-            << "block size " << block;
-    EXPECT_TRUE(read_in_blocks(input, tip_rows, input.size() + 1, fail_at_end,
-                               scan_block_portable) == whole)
-        << "portable path";
-    // Skipped bytes in front move every line end and outcome to another place
-    // in the reader's 32-byte chunks.
-    for (const int shift : {1, 13, 31, 45})
-        EXPECT_TRUE(read_in_blocks(std::string(static_cast<std::size_t>(shift), '.') + input,
-                                   tip_rows, 4096, fail_at_end) == whole)
-            << "shifted by " << shift;
+    const std::size_t all = input.size() + 1;
+    const reading whole = read_in_blocks(input, tip_rows, all, fail_at_end, read_path::portable);
+    for (const read_path path : {read_path::avx2, read_path::sse2, read_path::portable}) {
+        if (!read_path_available(path))
+            continue;
+        SCOPED_TRACE("path " + std::to_string(static_cast<int>(path)));
+        for (std::size_t block : {all, std::size_t{1}, std::size_t{2}, std::size_t{7},
+                                  std::size_t{31}, std::size_t{4096}})
+            EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end, path) == whole)
+                << "block size " << block;
+        // Skipped bytes in front move every line end and outcome to another
+        // place in the reader's 64-byte chunks.
+        for (const int shift : {1, 13, 31, 45, 63})
+            EXPECT_TRUE(read_in_blocks(std::string(static_cast<std::size_t>(shift), '.') + input,
+                                       tip_rows, 4096, fail_at_end, path) == whole)
+                << "shifted by " << shift;
+    }
     return whole;
 }
 
@@ -99,11 +105,28 @@ constexpr bool GAMES = false;
 constexpr bool TIP_ROWS = true;
 
 struct table_case {
-    const char *name;
+    std::string name;
     std::string input;
     bool tip_rows;
     std::vector<std::string> games;
 };
+
+// `rows` tip rows of MAX_GAMES outcomes, no two alike, one per line: the
+// reader gathers tip rows 16 at a time before they go into the table.
+table_case tip_rows_of_all_games(int rows, const std::string &separator)
+{
+    table_case c{std::to_string(rows) + " tip rows, separated by '" + separator + "'", "", true,
+                 std::vector<std::string>(MAX_GAMES)};
+    for (int r = 0; r < rows; ++r) {
+        for (int g = 0; g < MAX_GAMES; ++g) {
+            const char outcome = "012x"[(g * 7 + r * 5 + g * r) % 4];
+            c.input += (g > 0 ? separator : "") + std::string(1, outcome);
+            c.games[static_cast<std::size_t>(g)] += outcome == 'x' ? '0' : outcome;
+        }
+        c.input += "\r\n";
+    }
+    return c;
+}
 
 TEST(SystemReader, FillsTheTable)
 {
@@ -144,6 +167,22 @@ TEST(SystemReader, FillsTheTable)
          TIP_ROWS,
          {repeat("112", 20), repeat("201", 20), repeat("000", 20), repeat("000", 20),
           repeat("001", 20), repeat("001", 20)}},
+        // Text without outcomes is passed over 64 bytes at a time; the pass
+        // may end at a line end, at the end mark or at the end of a block.
+        {"passed-over text up to a line end",
+         repeat("Spiel A\n", 15) + "Spiel  A\n1 2\n",
+         GAMES,
+         {"12"}},
+        {"passed-over text up to the end mark",
+         "1 2\n" + repeat("Spiel A\n", 23) + "Ende" + END + "2\n",
+         TIP_ROWS,
+         {"1", "2"}},
+        {"passed-over text across blocks", repeat("Spiel A\n", 1100) + "1 x\n", GAMES, {"10"}},
+        tip_rows_of_all_games(1, ""),
+        tip_rows_of_all_games(15, ""),
+        tip_rows_of_all_games(16, " "),
+        tip_rows_of_all_games(17, ""),
+        tip_rows_of_all_games(17, ";"),
     };
     for (const table_case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -171,6 +210,8 @@ TEST(SystemReader, EnforcesTheLimits)
         {"16 outcomes on a tip row", repeat("1 ", 16) + "\n1\n", TIP_ROWS, READ_TOO_MANY_GAMES},
         {"16 dense outcomes", repeat("x", 15) + "\n" + repeat("1", 16), TIP_ROWS,
          READ_TOO_MANY_GAMES},
+        {"16 outcomes on the 18th tip row", repeat("1 x\n", 17) + repeat("2 ", 16), TIP_ROWS,
+         READ_TOO_MANY_GAMES},
         {"20000 tip rows on a game", row_20000 + "\n" + row_20000, GAMES, READ_OK},
         {"20001 tip rows on a game", row_20000 + "2\n", GAMES, READ_TOO_MANY_TIP_ROWS},
         {"20000 tip-row lines", repeat("1\n", MAX_TIP_ROWS) + "\nz\n", TIP_ROWS, READ_OK},
@@ -197,8 +238,10 @@ TEST(SystemReader, ReadErrorIsAFailure)
 {
     EXPECT_EQ(read("1 2\n2 1\n", GAMES, true).status, READ_FAILED);
     EXPECT_EQ(read("", TIP_ROWS, true).status, READ_FAILED);
-    // Nothing past the end mark is read, so a fault there goes unnoticed.
+    // Nothing past the end mark, or past an outcome that breaks a limit, is
+    // read, so a fault there goes unnoticed.
     EXPECT_EQ(read("1 2\n" + END + "2 1\n", GAMES, true).status, READ_OK);
+    EXPECT_EQ(read(repeat("1 2\n", 16), GAMES, true).status, READ_TOO_MANY_GAMES);
 }
 
 } // namespace

@@ -1,0 +1,30 @@
+# The reader's vector paths, on x86-64: vector_fill.cpp built once for SSE2
+# (which every x86-64 processor has) and once more with -mavx2, the AVX2
+# build chosen at run time where the processor has AVX2. Other processors,
+# and builds with SYSORIENT_PORTABLE, read byte by byte.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$" AND NOT MSVC)
+    set(_x86_64 ON)
+else()
+    set(_x86_64 OFF)
+endif()
+option(SYSORIENT_PORTABLE "Read byte by byte, without the SSE2 and AVX2 paths" OFF)
+option(SYSORIENT_AVX2 "Add the AVX2 path, used where the processor has AVX2" ${_x86_64})
+
+if(_x86_64 AND NOT SYSORIENT_PORTABLE)
+    target_sources(sysorient_core PRIVATE src/vector_fill.cpp src/tip_row_stage.cpp)
+    target_compile_definitions(sysorient_core PRIVATE SYSORIENT_SSE2_PATH)
+    if(SYSORIENT_AVX2)
+        add_library(sysorient_avx2 OBJECT src/vector_fill.cpp)
+        target_include_directories(sysorient_avx2 PRIVATE src)
+        target_compile_options(sysorient_avx2 PRIVATE -mavx2)
+        if(MINGW)
+            # 64-bit Windows keeps the stack 16-byte aligned only; GCC may
+            # still spill 32-byte vectors with aligned moves. The assembler
+            # makes every such move an unaligned one.
+            target_compile_options(sysorient_avx2 PRIVATE -Wa,-muse-unaligned-vector-move)
+        endif()
+        sysorient_warnings(sysorient_avx2)
+        target_sources(sysorient_core PRIVATE $<TARGET_OBJECTS:sysorient_avx2>)
+        target_compile_definitions(sysorient_core PRIVATE SYSORIENT_AVX2_PATH)
+    endif()
+endif()
