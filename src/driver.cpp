@@ -17,11 +17,15 @@ constexpr const char *ORIENTED_FILE = "genordet.txt";
 // The one system table of the run: 300 KB, so static rather than on the stack.
 system_table table;
 
+// A read that fails after delivering bytes hands them over; the error is
+// reported by the next call, if the reader needs more.
 std::ptrdiff_t read_file(void *context, unsigned char *buf, std::size_t cap)
 {
     auto *file = static_cast<std::FILE *>(context);
-    const std::size_t count = std::fread(buf, 1, cap, file);
     if (std::ferror(file) != 0)
+        return -1;
+    const std::size_t count = std::fread(buf, 1, cap, file);
+    if (count == 0 && std::ferror(file) != 0)
         return -1;
     return static_cast<std::ptrdiff_t>(count);
 }

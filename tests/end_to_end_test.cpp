@@ -41,9 +41,9 @@ class sandbox {
     fs::path file(const char *name) const { return work() / name; }
     void put(const char *name, const std::string &bytes) const { write_bytes(file(name), bytes); }
     std::string get(const char *name) const { return read_bytes(file(name)); }
-    program_run run(const std::vector<std::string> &args) const
+    program_run run(const std::vector<std::string> &args, const run_options &options = {}) const
     {
-        return run_program(SYSORIENT_EXE, args, work(), root_ / "scratch");
+        return run_program(SYSORIENT_EXE, args, work(), root_ / "scratch", options);
     }
 
   private:
@@ -235,6 +235,41 @@ TEST(EndToEnd, OrientedFileOnAFullDisk)
         EXPECT_EQ(r.status, status);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, "");
+    }
+#endif
+}
+
+// A read that fails after handing over the bytes that end the reading (the
+// end mark, or an outcome past a limit) changes nothing; one that fails while
+// more input is needed is a failure. strace fails the second read of
+// system.txt, after a first that read the whole file.
+TEST(EndToEnd, ReadErrorAfterTheLastBytes)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "no strace on Windows";
+#else
+    if (!fs::exists("/usr/bin/strace"))
+        GTEST_SKIP() << "needs strace";
+    const std::string games = warning(GAMES_WARNING, MAX_GAMES);
+    const std::tuple<std::string, int, std::string, std::string> cases[] = {
+        {OVERVIEW + "\x1A" + "3\n", 0, "", AS_GAMES},
+        {repeat("1 2\n", 16), 255, games, EARLIER},
+        {OVERVIEW, 255, "", EARLIER},
+    };
+    for (const auto &[input, status, out, oriented] : cases) {
+        SCOPED_TRACE(input);
+        sandbox box;
+        box.put("system.txt", input);
+        box.put("genordet.txt", EARLIER);
+        // A path as strace resolves it, or it says that it did.
+        const std::string system = fs::canonical(box.file("system.txt")).string();
+        const program_run r =
+            box.run({}, {{"/usr/bin/strace", "-o", "/dev/null", "-P", system, "-e", "trace=read",
+                          "-e", "inject=read:error=EIO:when=2"}});
+        EXPECT_EQ(r.status, status);
+        EXPECT_EQ(r.out, out);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(box.get("genordet.txt"), oriented);
     }
 #endif
 }

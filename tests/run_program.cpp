@@ -9,6 +9,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -72,7 +73,8 @@ HANDLE inheritable_file(const std::filesystem::path &file, bool write)
 } // namespace
 
 program_run run_program(const std::string &program, const std::vector<std::string> &args,
-                        const std::filesystem::path &dir, const std::filesystem::path &scratch)
+                        const std::filesystem::path &dir, const std::filesystem::path &scratch,
+                        const run_options & /*options*/)
 {
     const std::string exe = native_path(program);
     std::string command = quote(exe);
@@ -121,8 +123,30 @@ long peak_rss_from(const std::filesystem::path &file)
                : std::stol(text.substr(last_line == std::string::npos ? 0 : last_line + 1));
 }
 
+// In the child, before exec: where standard output goes, and the limit.
+bool set_up_child(const std::string &out_file, const run_options &options)
+{
+    int out = -1;
+    if (options.out_to_closed_pipe) {
+        int ends[2];
+        if (pipe(ends) != 0 || close(ends[0]) != 0)
+            return false;
+        out = ends[1];
+    } else {
+        out = open(out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
+    if (options.file_size_limit >= 0) {
+        const rlimit limit{static_cast<rlim_t>(options.file_size_limit),
+                           static_cast<rlim_t>(options.file_size_limit)};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return false;
+    }
+    return out >= 0 && dup2(out, 1) >= 0;
+}
+
 program_run run_program(const std::string &program, const std::vector<std::string> &args,
-                        const std::filesystem::path &dir, const std::filesystem::path &scratch)
+                        const std::filesystem::path &dir, const std::filesystem::path &scratch,
+                        const run_options &options)
 {
     const std::string out_file = (scratch / "stdout").string();
     const std::string err_file = (scratch / "stderr").string();
@@ -131,6 +155,7 @@ program_run run_program(const std::string &program, const std::vector<std::strin
     std::vector<std::string> words;
     if (measure)
         words = {TIME, "-f", "%M", "-o", rss_file};
+    words.insert(words.end(), options.wrapper.begin(), options.wrapper.end());
     words.push_back(program);
     words.insert(words.end(), args.begin(), args.end());
     std::vector<char *> argv;
@@ -143,10 +168,9 @@ program_run run_program(const std::string &program, const std::vector<std::strin
         throw std::runtime_error("cannot fork");
     if (pid == 0) {
         const int in = open("/dev/null", O_RDONLY);
-        const int out = open(out_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = open(err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
-            dup2(err, 2) < 0 || chdir(dir.c_str()) != 0)
+        if (in < 0 || err < 0 || dup2(in, 0) < 0 || dup2(err, 2) < 0 ||
+            !set_up_child(out_file, options) || chdir(dir.c_str()) != 0)
             _exit(126);
         execv(argv[0], argv.data());
         _exit(127);

@@ -17,10 +17,18 @@ struct program_run {
                        // unknown (Windows: Wine's own is no measure)
 };
 
+// How to run it, beyond the usual. The last two are POSIX only.
+struct run_options {
+    std::vector<std::string> wrapper; // a command that runs the program (strace ...)
+    bool out_to_closed_pipe = false;  // standard output a pipe nobody reads
+    long file_size_limit = -1;        // RLIMIT_FSIZE in bytes, or -1
+};
+
 // Runs program with args in dir; the captured streams pass through files in
 // scratch, which must exist and differ from dir.
 program_run run_program(const std::string &program, const std::vector<std::string> &args,
-                        const std::filesystem::path &dir, const std::filesystem::path &scratch);
+                        const std::filesystem::path &dir, const std::filesystem::path &scratch,
+                        const run_options &options = {});
 
 std::string read_bytes(const std::filesystem::path &file);
 void write_bytes(const std::filesystem::path &file, const std::string &bytes);
