@@ -45,17 +45,19 @@ struct system_file {
     std::string bytes;
 };
 
-// The full system in one orientation, outcomes separated by sep.
-inline system_file full_system_file(bool tip_rows, bool spaced, bool crlf)
+// The full system, or its first `rows` tip rows, in one orientation,
+// outcomes separated by blanks if spaced.
+inline system_file full_system_file(bool tip_rows, bool spaced, bool crlf, int rows = MAX_TIP_ROWS)
 {
     const std::vector<std::string> games = full_games();
     const std::string eol = crlf ? "\r\n" : "\n";
-    system_file f{std::string(tip_rows ? "tip-rows" : "games") + (spaced ? "-spaced" : "-dense") +
-                      (crlf ? "-crlf" : ""),
+    system_file f{std::string(tip_rows ? "tip-rows" : "games") +
+                      (rows < MAX_TIP_ROWS ? "-" + std::to_string(rows) : "") +
+                      (spaced ? "-spaced" : "-dense") + (crlf ? "-crlf" : ""),
                   tip_rows,
                   {}};
-    const int lines = tip_rows ? MAX_TIP_ROWS : MAX_GAMES;
-    const int per_line = tip_rows ? MAX_GAMES : MAX_TIP_ROWS;
+    const int lines = tip_rows ? rows : MAX_GAMES;
+    const int per_line = tip_rows ? MAX_GAMES : rows;
     for (int l = 0; l < lines; ++l) {
         for (int i = 0; i < per_line; ++i) {
             if (spaced && i > 0)
@@ -69,13 +71,13 @@ inline system_file full_system_file(bool tip_rows, bool spaced, bool crlf)
     return f;
 }
 
-// What the program writes for the full system.
-inline std::string full_oriented()
+// What the program writes for the full system, or its first `rows` tip rows.
+inline std::string full_oriented(int rows = MAX_TIP_ROWS)
 {
     std::string out;
     for (const std::string &game : full_games()) {
         out += '_';
-        for (char c : game)
+        for (char c : game.substr(0, static_cast<std::size_t>(rows)))
             out += c == 'x' ? '0' : c;
         out += "\r\n";
     }

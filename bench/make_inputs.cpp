@@ -48,6 +48,10 @@ int main(int argc, char **argv)
                 const system_file f = full_system_file(tip_rows, spaced, crlf);
                 ok = ok && write_input(dir, f.name, f.tip_rows, f.bytes, expected);
             }
+    // Half the tip rows: lines of 20000 bytes, as many bytes as the dense file.
+    const system_file half = full_system_file(false, true, false, sysorient::MAX_TIP_ROWS / 2);
+    ok = ok &&
+         write_input(dir, half.name, false, half.bytes, full_oriented(sysorient::MAX_TIP_ROWS / 2));
     if (junk_mb > 0)
         ok = ok &&
              write_input(dir, "junk-" + std::to_string(junk_mb) + "mb", false,

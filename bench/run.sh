@@ -45,7 +45,7 @@ median_ms() { # csv row number (2 = first command)
 echo
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo "runs per command: $runs (median wall time)"
-for input in tip-rows-spaced tip-rows-dense games-dense games-spaced \
+for input in tip-rows-spaced tip-rows-dense games-dense games-10000-spaced games-spaced \
     tip-rows-spaced-crlf tip-rows-dense-crlf games-dense-crlf games-spaced-crlf junk-100mb; do
     cp "$data/$input.txt" "$work/system.txt"
     args=$(cat "$data/$input.args")

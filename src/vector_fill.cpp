@@ -450,8 +450,8 @@ template <bool TipRows> class chunk_filler {
 };
 
 template <bool TipRows>
-int fill_in(system_table &table, tip_row_stage &stage, const unsigned char *bytes,
-            std::size_t count)
+int fill_lines(system_table &table, tip_row_stage &stage, const unsigned char *bytes,
+               std::size_t count)
 {
     chunk_filler<TipRows> filler(table, stage);
     const int status = filler.fill(bytes, bytes + count);
@@ -459,13 +459,14 @@ int fill_in(system_table &table, tip_row_stage &stage, const unsigned char *byte
     return status;
 }
 
-int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, std::size_t count)
+int fill_by_orientation(system_table &table, tip_row_stage &stage, const unsigned char *bytes,
+                        std::size_t count)
 {
-    return table.line_is_tip_row != 0 ? fill_in<true>(table, stage, bytes, count)
-                                      : fill_in<false>(table, stage, bytes, count);
+    return table.line_is_tip_row != 0 ? fill_lines<true>(table, stage, bytes, count)
+                                      : fill_lines<false>(table, stage, bytes, count);
 }
 
-void finish(system_table &table, tip_row_stage &stage)
+void finish_by_orientation(system_table &table, tip_row_stage &stage)
 {
     if (table.line_is_tip_row != 0)
         chunk_filler<true>(table, stage).finish();
@@ -479,16 +480,22 @@ void finish(system_table &table, tip_row_stage &stage)
 int fill_from_chunks_avx2(system_table &table, tip_row_stage &stage, const unsigned char *bytes,
                           std::size_t count)
 {
-    return fill(table, stage, bytes, count);
+    return fill_by_orientation(table, stage, bytes, count);
 }
-void finish_chunks_avx2(system_table &table, tip_row_stage &stage) { finish(table, stage); }
+void finish_chunks_avx2(system_table &table, tip_row_stage &stage)
+{
+    finish_by_orientation(table, stage);
+}
 #else
 int fill_from_chunks_sse2(system_table &table, tip_row_stage &stage, const unsigned char *bytes,
                           std::size_t count)
 {
-    return fill(table, stage, bytes, count);
+    return fill_by_orientation(table, stage, bytes, count);
 }
-void finish_chunks_sse2(system_table &table, tip_row_stage &stage) { finish(table, stage); }
+void finish_chunks_sse2(system_table &table, tip_row_stage &stage)
+{
+    finish_by_orientation(table, stage);
+}
 #endif
 
 } // namespace sysorient
