@@ -6,6 +6,7 @@
 #include "system_reader.h"
 #include "system_table.h"
 
+#include <csignal>
 #include <cstdio>
 
 namespace sysorient {
@@ -67,6 +68,19 @@ int write_oriented_file(const system_table &t)
     return status == WRITE_OK && closed ? WRITE_OK : WRITE_FAILED;
 }
 
+// A write into a pipe nobody reads, or past a file-size limit, would end the
+// program by a signal. Ignored, they make the write fail, and the failure
+// ends the run with -1 like any other.
+void ignore_write_signals()
+{
+#if defined(SIGPIPE)
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+#if defined(SIGXFSZ)
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 } // namespace
 
 // Only the first character of the first argument is looked at: 's' or 'S'
@@ -79,6 +93,7 @@ void parse_options(system_table &t, int argc, char **argv)
 
 int run(int argc, char **argv)
 {
+    ignore_write_signals();
     parse_options(table, argc, argv);
     if (read_system_file(table) != READ_OK)
         return -1;
