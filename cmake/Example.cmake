@@ -17,4 +17,5 @@ add_custom_target(convert-example
     COMMAND ${CMAKE_COMMAND} -E chdir ${_example_dir}/tip-rows ${_example_runner} $<TARGET_FILE:sysorient> s
     COMMAND ${CMAKE_COMMAND} -E cat ${_example_dir}/tip-rows/genordet.txt
     DEPENDS sysorient
+    COMMENT "Converting the bundled examples"
     VERBATIM)
