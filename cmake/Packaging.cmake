@@ -1,11 +1,18 @@
-# CPack: a .deb from a Linux build, a .zip from the Windows build.
+# CPack: a .deb from a Linux build, a .zip from the Windows build. Programs
+# go into both stripped.
 set(CPACK_PACKAGE_NAME sysorient)
 set(CPACK_PACKAGE_VENDOR "The sysorient developers")
-set(CPACK_PACKAGE_CONTACT "The sysorient developers")
+set(CPACK_PACKAGE_CONTACT "sysorient developers <sysorient@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Bring a betting system into one orientation, one game per line")
+    "bring a betting system into one orientation, one game per line")
+set(CPACK_PACKAGE_DESCRIPTION
+    "sysorient reads a betting system, a table of outcomes 0, 1 or 2 for up to
+15 games across up to 20000 tip rows, from system.txt in either orientation
+(one game per line, or one tip row per line) and writes it to genordet.txt,
+always one game per line, with CR LF line ends.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
     set(CPACK_GENERATOR ZIP)
@@ -14,7 +21,8 @@ else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1")
+    # dpkg-shlibdeps works out the libraries the program needs.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 
 include(CPack)
