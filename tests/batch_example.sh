@@ -1,8 +1,8 @@
 #!/bin/sh
-# batch_example.sh WINE PREFIX PROGRAM BATCH DIR
+# batch_example.sh WINE PROGRAM BATCH DIR PREFIX
 # Runs the example batch file under Wine's own cmd, in DIR beside a copy of
-# PROGRAM, on a good and on a failing system, and checks what it prints, its
-# exit status and genordet.txt.
+# PROGRAM, with the Wine prefix PREFIX, on a good and on a failing system,
+# and checks what it prints, its exit status and genordet.txt.
 set -u
 wine=$1 program=$2 batch=$3 dir=$4
 WINEPREFIX=$5 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

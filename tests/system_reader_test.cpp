@@ -81,10 +81,12 @@ reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
 {
     const std::size_t all = input.size() + 1;
     const reading whole = read_in_blocks(input, tip_rows, all, fail_at_end, read_path::portable);
-    for (const read_path path : {read_path::avx2, read_path::sse2, read_path::portable}) {
+    const std::pair<read_path, const char *> paths[] = {
+        {read_path::avx2, "AVX2"}, {read_path::sse2, "SSE2"}, {read_path::portable, "portable"}};
+    for (const auto &[path, name] : paths) {
         if (!read_path_available(path))
             continue;
-        SCOPED_TRACE("path " + std::to_string(static_cast<int>(path)));
+        SCOPED_TRACE(std::string(name) + " path");
         for (std::size_t block : {all, std::size_t{1}, std::size_t{2}, std::size_t{7},
                                   std::size_t{31}, std::size_t{4096}})
             EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end, path) == whole)
