@@ -71,6 +71,19 @@ inline system_file full_system_file(bool tip_rows, bool spaced, bool crlf, int r
     return f;
 }
 
+// ASCII text as UTF-16LE behind its byte-order mark, as Windows programs
+// save "Unicode" text.
+inline system_file as_utf16(const system_file &f)
+{
+    system_file u{f.name + "-utf16", f.tip_rows, "\xFF\xFE"};
+    u.bytes.reserve(2 + 2 * f.bytes.size());
+    for (const char c : f.bytes) {
+        u.bytes += c;
+        u.bytes += '\0';
+    }
+    return u;
+}
+
 // What the program writes for the full system, or its first `rows` tip rows.
 inline std::string full_oriented(int rows = MAX_TIP_ROWS)
 {

@@ -47,6 +47,10 @@ int main(int argc, char **argv)
             for (const bool crlf : {false, true}) {
                 const system_file f = full_system_file(tip_rows, spaced, crlf);
                 ok = ok && write_input(dir, f.name, f.tip_rows, f.bytes, expected);
+                if (tip_rows && crlf) {
+                    const system_file u = as_utf16(f);
+                    ok = ok && write_input(dir, u.name, u.tip_rows, u.bytes, expected);
+                }
             }
     // Half the tip rows: lines of 20000 bytes, as many bytes as the dense file.
     const system_file half = full_system_file(false, true, false, sysorient::MAX_TIP_ROWS / 2);

@@ -4,8 +4,8 @@
 // 'S' for tip-row-per-line input); the rest is the system file. Each input
 // is read on every path this processor has, whole and in blocks of 1, 2 (up
 // to 8 KiB), 7 and 4096 bytes, and everything is checked against a plain
-// line-by-line model of the input rules (the result and the table), and the
-// bytes written against the table.
+// line-by-line model of the input rules, UTF-16 included (the result and the
+// table), and the bytes written against the table.
 #include "memory_source.h"
 #include "oriented_writer.h"
 #include "system_reader.h"
@@ -57,13 +57,35 @@ bool same_tables(const system_table &a, const system_table &b, std::size_t size)
     return same;
 }
 
+// The characters of the input: its bytes, or behind a UTF-16 mark one
+// character a code unit, '?' for each that is not ASCII.
+const std::vector<std::uint8_t> &characters(const std::uint8_t *data, std::size_t size)
+{
+    static std::vector<std::uint8_t> text;
+    text.assign(data, data + size);
+    const bool le = size >= 2 && data[0] == 0xFF && data[1] == 0xFE;
+    const bool be = size >= 2 && data[0] == 0xFE && data[1] == 0xFF;
+    if (!le && !be)
+        return text;
+    text.clear();
+    for (std::size_t i = 2; i + 1 < size; i += 2) {
+        const unsigned first = data[i];
+        const unsigned second = data[i + 1];
+        const unsigned unit = le ? second << 8 | first : first << 8 | second;
+        text.push_back(unit < 0x80 ? static_cast<std::uint8_t>(unit) : '?');
+    }
+    return text;
+}
+
 // The input rules written as plainly as possible: split into lines at LF,
 // stop at 0x1A, collect each line's outcomes, place them one by one. Returns
 // the result and fills `expected` the way the reader should have filled its
 // table.
-int model(bool tip_rows, const std::uint8_t *data, std::size_t size, system_table &expected)
+int model(bool tip_rows, const std::vector<std::uint8_t> &text, system_table &expected)
 {
     static std::vector<std::int8_t> outcomes;
+    const std::uint8_t *data = text.data();
+    const std::size_t size = text.size();
     int lines = 0;
     std::size_t pos = 0;
     bool ended = false;
@@ -171,7 +193,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     clear_for(modelled, tip_rows, size);
-    check(model(tip_rows, data, size, modelled) == status);
+    check(model(tip_rows, characters(data, size), modelled) == status);
     if (status == READ_OK) {
         check(same_content(whole, modelled));
         static std::string out;

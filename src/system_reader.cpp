@@ -8,6 +8,13 @@
 // CR and zero bytes included, is skipped, so a CR before LF needs no special
 // case. Lines are read whole however long they are: only the limits of the
 // table bound what one line may hold.
+//
+// A file that begins with the UTF-16 byte-order mark (FF FE little-endian,
+// FE FF big-endian) is UTF-16: each code unit below 0x80 is that ASCII
+// character under the same rules, and every other code unit, surrogates
+// included, is skipped. The mark counts for nothing and an odd last byte is
+// ignored. Read byte by byte, a letter such as U+041A (bytes 1A 04) would end
+// the input. Every other file, UTF-8 included, is read byte by byte.
 #include "system_reader.h"
 
 #include "tip_row_stage.h"
@@ -98,12 +105,26 @@ int fill_from_bytes(system_table &table, tip_row_stage & /*unused*/, const unsig
 
 void finish_bytes(system_table & /*unused*/, tip_row_stage & /*unused*/) {}
 
+// Narrows units UTF-16 code units at bytes, in place, to one byte each: an
+// ASCII code unit to its character, any other to a byte the rules skip.
+void narrow_utf16_bytes(unsigned char *bytes, std::size_t units, bool big_endian)
+{
+    constexpr unsigned char NOT_ASCII = 0x80;
+    const std::size_t high = big_endian ? 0 : 1;
+    for (std::size_t i = 0; i < units; ++i) {
+        const unsigned char low = bytes[2 * i + 1 - high];
+        bytes[i] = bytes[2 * i + high] == 0 && low < 0x80 ? low : NOT_ASCII;
+    }
+}
+
 // --- Choosing a path ---
 
-// A path: fill takes the input block by block; finish follows the last fill.
+// A path: fill takes the input block by block; finish follows the last fill;
+// narrow turns UTF-16 into bytes for fill.
 struct path_functions {
     int (*fill)(system_table &, tip_row_stage &, const unsigned char *, std::size_t);
     void (*finish)(system_table &, tip_row_stage &);
+    void (*narrow)(unsigned char *, std::size_t, bool);
 };
 
 #if defined(SYSORIENT_SSE2_PATH)
@@ -139,35 +160,107 @@ path_functions functions_of(read_path path)
     switch (path) {
 #if defined(SYSORIENT_AVX2_PATH)
     case read_path::avx2:
-        return {fill_from_chunks_avx2, finish_chunks_avx2};
+        return {fill_from_chunks_avx2, finish_chunks_avx2, narrow_utf16_avx2};
 #endif
 #if defined(SYSORIENT_SSE2_PATH)
     case read_path::sse2:
-        return {fill_from_chunks_sse2, finish_chunks_sse2};
+        return {fill_from_chunks_sse2, finish_chunks_sse2, narrow_utf16_sse2};
 #endif
     default:
-        return {fill_from_bytes, finish_bytes};
+        return {fill_from_bytes, finish_bytes, narrow_utf16_bytes};
     }
+}
+
+// --- Encodings ---
+
+enum class encoding { undecided, bytes, utf16le, utf16be };
+
+encoding encoding_of(unsigned char first, unsigned char second)
+{
+    if (first == 0xFF && second == 0xFE)
+        return encoding::utf16le;
+    if (first == 0xFE && second == 0xFF)
+        return encoding::utf16be;
+    return encoding::bytes;
+}
+
+// What the read loop knows between blocks: the encoding, once the first two
+// bytes told it, and a byte held back for the next block (the first byte of
+// the input, or the first of a code unit that the block boundary split).
+struct decoder {
+    encoding enc = encoding::undecided;
+    std::size_t held_count = 0;
+    unsigned char held = 0;
+};
+
+// Bytes ready for a fill.
+struct text {
+    const unsigned char *bytes;
+    std::size_t count;
+};
+
+// Makes text of the count bytes just read at block, with the held byte put in
+// front of them (block has room for it). UTF-16 is narrowed in place.
+text decode(decoder &d, unsigned char *block, std::size_t count, const path_functions &path)
+{
+    unsigned char *bytes = block;
+    std::size_t n = count;
+    if (d.held_count != 0) {
+        *--bytes = d.held;
+        ++n;
+        d.held_count = 0;
+    }
+    if (d.enc == encoding::undecided) {
+        if (n < 2) {
+            d.held = bytes[0];
+            d.held_count = 1;
+            return {bytes, 0};
+        }
+        d.enc = encoding_of(bytes[0], bytes[1]);
+        const std::size_t mark = d.enc == encoding::bytes ? 0 : 2;
+        bytes += mark;
+        n -= mark;
+    }
+    if (d.enc == encoding::bytes)
+        return {bytes, n};
+    if (n % 2 != 0) {
+        d.held = bytes[n - 1];
+        d.held_count = 1;
+    }
+    path.narrow(bytes, n / 2, d.enc == encoding::utf16be);
+    return {bytes, n / 2};
+}
+
+// At the end of the input: a lone first byte is text, half a code unit is not.
+text leftover(const decoder &d, unsigned char *block)
+{
+    block[0] = d.held;
+    return {block, d.enc == encoding::undecided ? d.held_count : 0};
 }
 
 // --- The read loop ---
 
 // Fills the table block by block until the end of the input, the end mark,
 // a limit or a read error; returns READ_OK for the first two.
-int fill_blocks(system_table &table, tip_row_stage &stage, byte_source source, path_functions path)
+int fill_blocks(system_table &table, tip_row_stage &stage, byte_source source,
+                const path_functions &path)
 {
-    // The vector paths may read past the bytes they are given.
-    static unsigned char block[BLOCK_SIZE + FILL_OVERREAD];
+    // In front of each block, room for a held byte (64, to keep the block
+    // aligned); behind it, room for the vector paths to read past the text.
+    constexpr std::size_t HELD_ROOM = 64;
+    alignas(64) static unsigned char buffer[HELD_ROOM + BLOCK_SIZE + FILL_OVERREAD];
+    unsigned char *const block = buffer + HELD_ROOM;
+    decoder d;
     for (;;) {
         const std::ptrdiff_t count = source.read(source.context, block, BLOCK_SIZE);
         if (count < 0)
             return READ_FAILED;
-        if (count == 0)
-            return READ_OK;
-        const int status = path.fill(table, stage, block, static_cast<std::size_t>(count));
+        const text t = count == 0 ? leftover(d, block)
+                                  : decode(d, block, static_cast<std::size_t>(count), path);
+        const int status = path.fill(table, stage, t.bytes, t.count);
         if (status == FILL_END_MARK)
             return READ_OK;
-        if (status != READ_OK)
+        if (status != READ_OK || count == 0)
             return status;
     }
 }

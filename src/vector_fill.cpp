@@ -198,6 +198,21 @@ template <int N> void copy_one_apart(std::int8_t *to, const unsigned char *from)
     }
 }
 
+// As narrow_16, 32 code units at a time; the permutation puts the pack's
+// 8-byte pieces back in order.
+inline void narrow_32(unsigned char *to, const unsigned char *from, bool big_endian)
+{
+    __m256i a = load32(from);
+    __m256i b = load32(from + 32);
+    if (big_endian) {
+        a = _mm256_or_si256(_mm256_slli_epi16(a, 8), _mm256_srli_epi16(a, 8));
+        b = _mm256_or_si256(_mm256_slli_epi16(b, 8), _mm256_srli_epi16(b, 8));
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i *>(to),
+                        _mm256_permute4x64_epi64(_mm256_packus_epi16(a, b), 0xD8));
+}
+constexpr std::size_t NARROW_UNITS = 32;
+
 #else
 
 // --- SSE2: four 16-byte vectors to a chunk ---
@@ -254,7 +269,42 @@ template <int N> void copy_one_apart(std::int8_t *to, const unsigned char *from)
     copy_one_apart_16<N>(to, from);
 }
 
+// A 16-bit code unit with its two bytes swapped: big-endian to little.
+inline __m128i swap_bytes_16(__m128i v)
+{
+    return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8));
+}
+
+// Narrows 16 code units at from to bytes at to. The pack saturates: units
+// 0x80 to 0x7FFF become bytes 0x80 to 0xFF, and units from 0x8000 on, negative
+// as signed numbers, become 0. The reader skips all of those bytes.
+inline void narrow_16(unsigned char *to, const unsigned char *from, bool big_endian)
+{
+    __m128i a = load16(from);
+    __m128i b = load16(from + 16);
+    if (big_endian) {
+        a = swap_bytes_16(a);
+        b = swap_bytes_16(b);
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(to), _mm_packus_epi16(a, b));
+}
+
+inline void narrow_32(unsigned char *to, const unsigned char *from, bool big_endian)
+{
+    narrow_16(to, from, big_endian);
+    narrow_16(to + 16, from + 32, big_endian);
+}
+constexpr std::size_t NARROW_UNITS = 32;
+
 #endif
+
+// In place: the bytes each step stores lie at or before those it has read,
+// and after those that later steps read.
+void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian)
+{
+    for (std::size_t i = 0; i < units; i += NARROW_UNITS)
+        narrow_32(bytes + i, bytes + 2 * i, big_endian);
+}
 
 // Passes over whole chunks that hold no outcome and no end mark. Only for
 // when the current line holds no outcome: then the line ends in them change
@@ -486,6 +536,10 @@ void finish_chunks_avx2(system_table &table, tip_row_stage &stage)
 {
     finish_by_orientation(table, stage);
 }
+void narrow_utf16_avx2(unsigned char *bytes, std::size_t units, bool big_endian)
+{
+    narrow_utf16(bytes, units, big_endian);
+}
 #else
 int fill_from_chunks_sse2(system_table &table, tip_row_stage &stage, const unsigned char *bytes,
                           std::size_t count)
@@ -495,6 +549,10 @@ int fill_from_chunks_sse2(system_table &table, tip_row_stage &stage, const unsig
 void finish_chunks_sse2(system_table &table, tip_row_stage &stage)
 {
     finish_by_orientation(table, stage);
+}
+void narrow_utf16_sse2(unsigned char *bytes, std::size_t units, bool big_endian)
+{
+    narrow_utf16(bytes, units, big_endian);
 }
 #endif
 

@@ -1,6 +1,6 @@
 // The reader's vector paths, as the read loop in system_reader.cpp sees
 // them. vector_fill.cpp is built twice, once for SSE2 and once for AVX2;
-// each build defines its own pair of functions below.
+// each build defines its own set of functions below.
 #ifndef SYSORIENT_VECTOR_FILL_H
 #define SYSORIENT_VECTOR_FILL_H
 
@@ -32,6 +32,12 @@ int fill_from_chunks_avx2(system_table &table, tip_row_stage &stage, const unsig
 // clears what vector stores left past the last outcome of an unfinished line.
 void finish_chunks_sse2(system_table &table, tip_row_stage &stage);
 void finish_chunks_avx2(system_table &table, tip_row_stage &stage);
+
+// Narrows units UTF-16 code units at bytes, in place, to one byte each: an
+// ASCII code unit to its character, any other to a byte the reader skips.
+// Like the fills, may read up to FILL_OVERREAD bytes past the code units.
+void narrow_utf16_sse2(unsigned char *bytes, std::size_t units, bool big_endian);
+void narrow_utf16_avx2(unsigned char *bytes, std::size_t units, bool big_endian);
 
 } // namespace sysorient
 

@@ -75,6 +75,17 @@ reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t bloc
     return snapshot(read_system(table, byte_source{read_or_fail, &source}, path), table);
 }
 
+// Skipped characters in front move every line end and outcome to another
+// place in the reader's 64-byte chunks. In UTF-16 they go behind the mark.
+std::string shifted(const std::string &input, int shift)
+{
+    const std::string mark = input.substr(0, 2);
+    if (mark == "\xFF\xFE" || mark == "\xFE\xFF")
+        return utf16(std::u16string(static_cast<std::size_t>(shift), u'.'), mark[0] == '\xFE') +
+               input.substr(2);
+    return std::string(static_cast<std::size_t>(shift), '.') + input;
+}
+
 // Reads input whole on the portable path, and checks that every path gives
 // the same, whole, in blocks, and shifted.
 reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
@@ -91,11 +102,9 @@ reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
                                   std::size_t{31}, std::size_t{4096}})
             EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end, path) == whole)
                 << "block size " << block;
-        // Skipped bytes in front move every line end and outcome to another
-        // place in the reader's 64-byte chunks.
         for (const int shift : {1, 13, 31, 45, 63})
-            EXPECT_TRUE(read_in_blocks(std::string(static_cast<std::size_t>(shift), '.') + input,
-                                       tip_rows, 4096, fail_at_end, path) == whole)
+            EXPECT_TRUE(read_in_blocks(shifted(input, shift), tip_rows, 4096, fail_at_end, path) ==
+                        whole)
                 << "shifted by " << shift;
     }
     return whole;
@@ -111,7 +120,19 @@ struct table_case {
     std::string input;
     bool tip_rows;
     std::vector<std::string> games;
+    int status = READ_OK;
 };
+
+void expect_table(const table_case &c)
+{
+    SCOPED_TRACE(c.name);
+    const reading r = read(c.input, c.tip_rows);
+    EXPECT_EQ(r.status, c.status);
+    if (c.status != READ_OK)
+        return;
+    EXPECT_EQ(r.games, c.games);
+    EXPECT_EQ(r.tip_rows, c.games.empty() ? 0 : static_cast<int>(c.games[0].size()));
+}
 
 // `rows` tip rows of MAX_GAMES outcomes, no two alike, one per line: the
 // reader gathers tip rows 16 at a time before they go into the table.
@@ -153,8 +174,7 @@ TEST(SystemReader, FillsTheTable)
         {"only an end mark", END, GAMES, {}},
         {"zero bytes are skipped", "1" + NUL + " 2\n2 " + NUL + "1\n", GAMES, {"12", "21"}},
         {"bytes above 0x7F are skipped", "\x80\xFF 1\xE4 2\n", GAMES, {"12"}},
-        {"UTF-16LE", utf16("1 x 2\r\n0 1 1\r\n", false), GAMES, {"102", "011"}},
-        {"UTF-16BE", utf16("1 x 2\n0 1 1\n", true), TIP_ROWS, {"10", "01", "21"}},
+        {"one byte", "1", GAMES, {"1"}},
         {"a long line with separators is one game",
          repeat("1 ", 12000) + "\n",
          GAMES,
@@ -186,13 +206,63 @@ TEST(SystemReader, FillsTheTable)
         tip_rows_of_all_games(17, ""),
         tip_rows_of_all_games(17, ";"),
     };
-    for (const table_case &c : cases) {
-        SCOPED_TRACE(c.name);
-        const reading r = read(c.input, c.tip_rows);
-        EXPECT_EQ(r.status, READ_OK);
-        EXPECT_EQ(r.games, c.games);
-        EXPECT_EQ(r.tip_rows, c.games.empty() ? 0 : static_cast<int>(c.games[0].size()));
-    }
+    for (const table_case &c : cases)
+        expect_table(c);
+}
+
+// Read byte by byte, these labels would hide outcomes and end marks in the
+// bytes of their code units: U+041A and U+011A hold 0x1A, U+0131 and U+0130
+// hold '1' and '0', U+0158 holds 'X'.
+TEST(SystemReader, ReadsUtf16BehindItsMark)
+{
+    constexpr bool LE = false;
+    constexpr bool BE = true;
+    const std::u16string games = u"1 x 2\r\n0 1 1\r\n";
+    const table_case cases[] = {
+        {"Cyrillic", utf16(u"Кубань: 1 x 2\nСпартак: 0 1 1\n", LE), GAMES, {"102", "011"}},
+        {"Cyrillic, big-endian",
+         utf16(u"Кубань: 1 x 2\nСпартак: 0 1 1\n", BE),
+         TIP_ROWS,
+         {"10", "01", "21"}},
+        {"Turkish", utf16(u"Kasımpaşa: 1 x 2\r\nİzmir: 0 1 1\r\n", LE), GAMES, {"102", "011"}},
+        {"Czech",
+         utf16(u"ČESKÉ BUDĚJOVICE: 1 x 2\r\nŘÍČANY: 0 1 1\r\n", BE),
+         GAMES,
+         {"102", "011"}},
+        {"Latin-1 letters", utf16(u"Mönchengladbach – München: 1 x 2\n", LE), GAMES, {"102"}},
+        {"surrogates", utf16(u"1 \U0001F031 2\n", LE), GAMES, {"12"}},
+        {"U+001A ends the input", utf16(u"1 2\n2\x1A 1\n0 0\n", BE), GAMES, {"1", "2"}},
+        {"a mark alone", utf16(u"", LE), GAMES, {}},
+        {"a mark alone, big-endian", utf16(u"", BE), TIP_ROWS, {}},
+        {"an odd last byte", utf16(u"1 2\n2 1", LE) + "2", TIP_ROWS, {"12", "21"}},
+        {"16 games", utf16(repeat(u"Кубань: 1 2\n", 16), LE), GAMES, {}, READ_TOO_MANY_GAMES},
+        {"15 games under a Turkish heading", utf16(u"Kadıköy\n" + repeat(u"1 2\n", 15), BE), GAMES,
+         std::vector<std::string>(15, "12")},
+        // Without the mark, or behind other bytes, it is no mark.
+        {"UTF-8 with its mark",
+         "\xEF\xBB\xBF"
+         "Кубань: 1 x 2\n",
+         GAMES,
+         {"102"}},
+        {"a mark later in the file", "1\n" + utf16(games, LE), GAMES, {"100", "102", "011"}},
+        {"FF alone",
+         "\xFF"
+         "1 2\n",
+         GAMES,
+         {"12"}},
+        {"FE FE",
+         "\xFE\xFE"
+         "1 2\n",
+         GAMES,
+         {"12"}},
+        {"FE and one byte",
+         "\xFE"
+         "1",
+         GAMES,
+         {"1"}},
+    };
+    for (const table_case &c : cases)
+        expect_table(c);
 }
 
 struct limit_case {

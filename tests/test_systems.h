@@ -7,21 +7,30 @@
 
 namespace sysorient::test {
 
-inline std::string repeat(const std::string &piece, int times)
+template <class String> String repeated(const String &piece, int times)
 {
-    std::string s;
+    String s;
     s.reserve(piece.size() * static_cast<std::size_t>(times));
     for (int i = 0; i < times; ++i)
         s += piece;
     return s;
 }
+inline std::string repeat(const std::string &piece, int times) { return repeated(piece, times); }
+inline std::u16string repeat(const std::u16string &piece, int times)
+{
+    return repeated(piece, times);
+}
 
-// ASCII text as UTF-16 with a byte-order mark.
-inline std::string utf16(const std::string &ascii, bool big_endian)
+// Text as UTF-16 behind its byte-order mark, as Windows programs save
+// "Unicode" text.
+inline std::string utf16(const std::u16string &text, bool big_endian)
 {
     std::string s = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-    for (char c : ascii)
-        s += big_endian ? std::string{'\0', c} : std::string{c, '\0'};
+    for (const char16_t unit : text) {
+        const auto high = static_cast<char>(unit >> 8);
+        const auto low = static_cast<char>(unit & 0xFF);
+        s += big_endian ? std::string{high, low} : std::string{low, high};
+    }
     return s;
 }
 
