@@ -1,0 +1,43 @@
+# cmake -D CPACK=... -D BUILD_DIR=... -D WORK=... -D VERSION=... -P windows_package.cmake
+# Packs the Windows zip afresh into WORK and checks what Windows users get:
+# the four files at the top of the zip, text files with CR LF line ends, a
+# README.txt without Markdown or Linux commands, and the version in the
+# program's version resource.
+function(fail what)
+    message(FATAL_ERROR "${what}")
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${CPACK} -G ZIP -B ${WORK} WORKING_DIRECTORY ${BUILD_DIR}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+file(GLOB zip ${WORK}/*.zip)
+if(NOT result EQUAL 0 OR NOT zip)
+    fail("cpack failed: ${result}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${zip} OUTPUT_VARIABLE listing)
+string(STRIP "${listing}" listing)
+string(REPLACE "\n" ";" listing "${listing}")
+list(SORT listing)
+if(NOT listing STREQUAL "LICENSE.txt;README.txt;orient.bat;sysorient.exe")
+    fail("the zip holds ${listing}")
+endif()
+
+file(ARCHIVE_EXTRACT INPUT ${zip} DESTINATION ${WORK}/unpacked)
+foreach(name README.txt LICENSE.txt orient.bat)
+    # As hex bytes each ended by ';' (file(READ) as text would drop the CRs).
+    file(READ ${WORK}/unpacked/${name} hex HEX)
+    string(REGEX REPLACE "(..)" "\\1;" bytes "${hex}")
+    if(bytes MATCHES "(^|;)(0[0-9a-ce-f]|[1-9a-f][0-9a-f]);0a;" OR bytes MATCHES "^0a;")
+        fail("${name} has a line end that is not CR LF")
+    endif()
+endforeach()
+file(READ ${WORK}/unpacked/README.txt readme)
+foreach(pattern "\\]\\(" "\\]\\[" "```" "sudo" "apt-get" "\n#")
+    if(readme MATCHES "${pattern}")
+        fail("README.txt holds ${CMAKE_MATCH_0}")
+    endif()
+endforeach()
+file(STRINGS ${WORK}/unpacked/sysorient.exe resource ENCODING UTF-16LE REGEX "^${VERSION}$")
+if(NOT resource)
+    fail("sysorient.exe has no version resource of ${VERSION}")
+endif()
