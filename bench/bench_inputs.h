@@ -45,22 +45,50 @@ struct system_file {
     std::string bytes;
 };
 
-// The full system, or its first `rows` tip rows, in one orientation,
-// outcomes separated by blanks if spaced.
-inline system_file full_system_file(bool tip_rows, bool spaced, bool crlf, int rows = MAX_TIP_ROWS)
+// How the full system is laid out in its file. The default is one game per
+// line, outcomes side by side, LF line ends, every tip row; each call names
+// what differs: layout{}.tip_rows().spaced().crlf().
+struct layout {
+    bool one_tip_row_per_line = false; // read with the argument s
+    bool blanks_between = false;       // a blank between outcomes
+    bool cr_lf = false;                // CR LF line ends
+    int rows = MAX_TIP_ROWS;           // the first so many tip rows
+
+    layout tip_rows(bool on = true) const { return with(&layout::one_tip_row_per_line, on); }
+    layout spaced(bool on = true) const { return with(&layout::blanks_between, on); }
+    layout crlf(bool on = true) const { return with(&layout::cr_lf, on); }
+    layout first_rows(int n) const
+    {
+        layout l = *this;
+        l.rows = n;
+        return l;
+    }
+
+  private:
+    layout with(bool layout::*field, bool on) const
+    {
+        layout l = *this;
+        l.*field = on;
+        return l;
+    }
+};
+
+// The full system, or its first tip rows, laid out as asked.
+inline system_file full_system_file(const layout &how)
 {
     const std::vector<std::string> games = full_games();
-    const std::string eol = crlf ? "\r\n" : "\n";
+    const std::string eol = how.cr_lf ? "\r\n" : "\n";
+    const bool tip_rows = how.one_tip_row_per_line;
     system_file f{std::string(tip_rows ? "tip-rows" : "games") +
-                      (rows < MAX_TIP_ROWS ? "-" + std::to_string(rows) : "") +
-                      (spaced ? "-spaced" : "-dense") + (crlf ? "-crlf" : ""),
+                      (how.rows < MAX_TIP_ROWS ? "-" + std::to_string(how.rows) : "") +
+                      (how.blanks_between ? "-spaced" : "-dense") + (how.cr_lf ? "-crlf" : ""),
                   tip_rows,
                   {}};
-    const int lines = tip_rows ? rows : MAX_GAMES;
-    const int per_line = tip_rows ? MAX_GAMES : rows;
+    const int lines = tip_rows ? how.rows : MAX_GAMES;
+    const int per_line = tip_rows ? MAX_GAMES : how.rows;
     for (int l = 0; l < lines; ++l) {
         for (int i = 0; i < per_line; ++i) {
-            if (spaced && i > 0)
+            if (how.blanks_between && i > 0)
                 f.bytes += ' ';
             const std::size_t g = static_cast<std::size_t>(tip_rows ? i : l);
             const std::size_t t = static_cast<std::size_t>(tip_rows ? l : i);

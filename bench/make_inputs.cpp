@@ -45,7 +45,8 @@ int main(int argc, char **argv)
     for (const bool tip_rows : {true, false})
         for (const bool spaced : {true, false})
             for (const bool crlf : {false, true}) {
-                const system_file f = full_system_file(tip_rows, spaced, crlf);
+                const system_file f =
+                    full_system_file(layout{}.tip_rows(tip_rows).spaced(spaced).crlf(crlf));
                 ok = ok && write_input(dir, f.name, f.tip_rows, f.bytes, expected);
                 if (tip_rows && crlf) {
                     const system_file u = as_utf16(f);
@@ -53,7 +54,8 @@ int main(int argc, char **argv)
                 }
             }
     // Half the tip rows: lines of 20000 bytes, as many bytes as the dense file.
-    const system_file half = full_system_file(false, true, false, sysorient::MAX_TIP_ROWS / 2);
+    const system_file half =
+        full_system_file(layout{}.spaced().first_rows(sysorient::MAX_TIP_ROWS / 2));
     ok = ok &&
          write_input(dir, half.name, false, half.bytes, full_oriented(sysorient::MAX_TIP_ROWS / 2));
     if (junk_mb > 0)

@@ -44,7 +44,7 @@ const system_file &input(const char *name)
         std::vector<system_file> all;
         for (const bool tip_rows : {true, false})
             for (const bool spaced : {true, false})
-                all.push_back(full_system_file(tip_rows, spaced, false));
+                all.push_back(full_system_file(layout{}.tip_rows(tip_rows).spaced(spaced)));
         all.push_back({"junk-8mb", false, junk_text(8 * 1000 * 1000)});
         return all;
     }();

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,15 @@ struct reading {
     }
 };
 
+// What a failure shows of a reading; long games only by their start.
+void PrintTo(const reading &r, std::ostream *os)
+{
+    *os << "status " << r.status << ", " << r.tip_rows << " tip rows, games {";
+    for (const std::string &game : r.games)
+        *os << ' ' << game.substr(0, 80) << (game.size() > 80 ? "..." : "");
+    *os << " }";
+}
+
 reading snapshot(int status, const system_table &table)
 {
     reading r{status, table.tip_row_count, {}};
@@ -57,18 +67,24 @@ reading snapshot(int status, const system_table &table)
     return r;
 }
 
-system_table &fresh_table(bool tip_rows)
+// As the driver leaves it, as far as this input can reach: every outcome
+// takes an input byte, so no cell past tip row `size` can hold one.
+system_table &fresh_table(bool tip_rows, std::size_t size)
 {
     static system_table table;
-    clear_table(table);
+    const std::size_t reach = std::min<std::size_t>(size + 64, MAX_TIP_ROWS);
+    table.cur_game = table.game_count = 0;
+    table.cur_tip_row = table.tip_row_count = 0;
     table.line_is_tip_row = tip_rows ? 1 : 0;
+    for (int g = 0; g < MAX_GAMES; ++g)
+        std::memset(table.cells + cell_index(g, 0), 0, reach);
     return table;
 }
 
 reading read_in_blocks(const std::string &input, bool tip_rows, std::size_t block, bool fail_at_end,
                        read_path path)
 {
-    system_table &table = fresh_table(tip_rows);
+    system_table &table = fresh_table(tip_rows, input.size());
     failing_source source{
         {reinterpret_cast<const unsigned char *>(input.data()), input.size(), block, 0},
         fail_at_end};
@@ -100,11 +116,11 @@ reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
         SCOPED_TRACE(std::string(name) + " path");
         for (std::size_t block : {all, std::size_t{1}, std::size_t{2}, std::size_t{7},
                                   std::size_t{31}, std::size_t{4096}})
-            EXPECT_TRUE(read_in_blocks(input, tip_rows, block, fail_at_end, path) == whole)
+            EXPECT_EQ(read_in_blocks(input, tip_rows, block, fail_at_end, path), whole)
                 << "block size " << block;
         for (const int shift : {1, 13, 31, 45, 63})
-            EXPECT_TRUE(read_in_blocks(shifted(input, shift), tip_rows, 4096, fail_at_end, path) ==
-                        whole)
+            EXPECT_EQ(read_in_blocks(shifted(input, shift), tip_rows, 4096, fail_at_end, path),
+                      whole)
                 << "shifted by " << shift;
     }
     return whole;
@@ -163,7 +179,10 @@ TEST(SystemReader, FillsTheTable)
         {"unfilled cells are 0", "1\n2 2 2\n", GAMES, {"100", "222"}},
         {"game count from the last line", "1 0 2\n1\n", TIP_ROWS, {"11"}},
         {"unfilled cells are 0, tip rows", "1\n1 0 2\n", TIP_ROWS, {"11", "00", "02"}},
-        {"x in words, 3 to 9 skipped", "Mexiko 1\nSpiel 12: 1\n3 4 5\n", GAMES, {"010", "121"}},
+        {"x in words, 3 to 9 skipped",
+         "Mexiko 1\nSpiel 12: 1\n3 4 5 6 7 8 9\n",
+         GAMES,
+         {"010", "121"}},
         {"blank lines are no games", "1 2\n\n \n2 1\n\n", GAMES, {"12", "21"}},
         {"CR LF", "1 x 2\r\n0 1 1\r\n", GAMES, {"102", "011"}},
         {"lone CR is skipped", "1\r2\r\n", GAMES, {"12"}},
@@ -179,7 +198,7 @@ TEST(SystemReader, FillsTheTable)
          repeat("1 ", 12000) + "\n",
          GAMES,
          {std::string(12000, '1')}},
-        // Long enough for the reader's 32-byte chunks, with X on both paths.
+        // Longer than the reader's 64-byte chunks.
         {"dense and spaced rows",
          repeat("1x2\n", 40) + repeat("2 X 1\r\n", 40),
          TIP_ROWS,
@@ -200,6 +219,18 @@ TEST(SystemReader, FillsTheTable)
          TIP_ROWS,
          {"1", "2"}},
         {"passed-over text across blocks", repeat("Spiel A\n", 1100) + "1 x\n", GAMES, {"10"}},
+        // A chunk without outcomes is no line of its own while its line
+        // already holds some.
+        {"blanks after outcomes, past a chunk",
+         "1 2" + std::string(130, ' ') + "\n" + std::string(70, ' ') + "2 1",
+         GAMES,
+         {"12", "21"}},
+        // Cells past the end of a short line stay 0, however far the vector
+        // stores of its outcomes reached.
+        {"a short game line before a long one",
+         "1\n" + repeat("2", 70) + "\n",
+         GAMES,
+         {"1" + std::string(69, '0'), repeat("2", 70)}},
         tip_rows_of_all_games(1, ""),
         tip_rows_of_all_games(15, ""),
         tip_rows_of_all_games(16, " "),
@@ -265,6 +296,52 @@ TEST(SystemReader, ReadsUtf16BehindItsMark)
         expect_table(c);
 }
 
+// The input as bytes, one a character: text of ASCII and byte values.
+std::string bytes_of(const std::u16string &text)
+{
+    std::string bytes;
+    for (const char16_t c : text)
+        bytes += static_cast<char>(c);
+    return bytes;
+}
+
+// Every byte value, alone on a line and inside runs of outcomes side by side
+// and one apart, does what the rules say on every path: the same as its
+// meaning (an outcome, a line end, the end mark, or a blank) spelt plainly.
+// So does each as a UTF-16 code unit, and code units with a high byte,
+// which are no ASCII character whatever their low byte.
+TEST(SystemReader, EveryByteValue)
+{
+    const auto meaning = [](char16_t c) -> char16_t {
+        if (c == u'x' || c == u'X')
+            return u'0';
+        const bool kept = c == u'0' || c == u'1' || c == u'2' || c == u'\n' || c == 0x1A;
+        return kept ? c : u' ';
+    };
+    // Short enough for a tip row.
+    const auto lines = [](char16_t c) {
+        const std::u16string s(1, c);
+        return u"1" + s + u"\n1111111" + s + u"2222222\n1 1 1 1 " + s + u" 2 2 2 2\n" + s + u"\n";
+    };
+    for (const bool tip_rows : {GAMES, TIP_ROWS}) {
+        const reading blank = read(bytes_of(lines(u' ')), tip_rows);
+        for (unsigned value = 0; value < 0x100; ++value) {
+            SCOPED_TRACE("byte " + std::to_string(value) + (tip_rows ? ", tip rows" : ""));
+            const auto c = static_cast<char16_t>(value);
+            const reading expected = read(bytes_of(lines(meaning(c))), tip_rows);
+            EXPECT_EQ(read(bytes_of(lines(c)), tip_rows), expected);
+            EXPECT_EQ(read(utf16(lines(c), value % 2 != 0), tip_rows), expected);
+            for (const unsigned foreign : {0x100 | value, value << 8 | value}) {
+                if (foreign < 0x80)
+                    continue;
+                const std::u16string text = lines(static_cast<char16_t>(foreign));
+                EXPECT_EQ(read(utf16(text, value % 2 == 0), tip_rows), blank)
+                    << "code unit " << foreign;
+            }
+        }
+    }
+}
+
 struct limit_case {
     const char *name;
     std::string input;
@@ -298,8 +375,9 @@ TEST(SystemReader, EnforcesTheLimits)
 
 TEST(SystemReader, FullTableInBothOrientations)
 {
-    const reading games = read(bench::full_system_file(GAMES, false, true).bytes, GAMES);
-    const reading tip_rows = read(bench::full_system_file(TIP_ROWS, true, false).bytes, TIP_ROWS);
+    const reading games = read(bench::full_system_file(bench::layout{}.crlf()).bytes, GAMES);
+    const reading tip_rows =
+        read(bench::full_system_file(bench::layout{}.tip_rows().spaced()).bytes, TIP_ROWS);
     EXPECT_EQ(games.status, READ_OK);
     EXPECT_EQ(games.games.size(), static_cast<std::size_t>(MAX_GAMES));
     EXPECT_EQ(games.tip_rows, MAX_TIP_ROWS);
