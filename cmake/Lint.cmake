@@ -15,13 +15,13 @@ if(SYSORIENT_LINT)
 
     add_test(NAME lint.clang-format
              COMMAND ${SYSORIENT_CLANG_FORMAT} --dry-run --Werror ${_all_sources})
-    # vector_fill.cpp is built once for SSE2 and once for AVX2: each is checked.
+    # x86_path.cpp is built once for SSE2 and once for AVX2: each is checked.
     add_test(NAME lint.clang-tidy
              COMMAND ${SYSORIENT_CLANG_TIDY} -p ${CMAKE_BINARY_DIR} --quiet --extra-arg=-mno-avx2
                      ${_core_sources})
     add_test(NAME lint.clang-tidy-avx2
              COMMAND ${SYSORIENT_CLANG_TIDY} -p ${CMAKE_BINARY_DIR} --quiet --extra-arg=-mavx2
-                     ${PROJECT_SOURCE_DIR}/src/vector_fill.cpp)
+                     ${PROJECT_SOURCE_DIR}/src/x86_path.cpp)
     # cppcheck checks the x86-64 configurations, the ones we ship. It does not
     # see struct members used only inside templates, hence the suppression.
     foreach(_isa SSE2 AVX2)

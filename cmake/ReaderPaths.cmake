@@ -1,4 +1,4 @@
-# The reader's vector paths, on x86-64: vector_fill.cpp built once for SSE2
+# The reader's vector paths, on x86-64: x86_path.cpp built once for SSE2
 # (which every x86-64 processor has) and once more with -mavx2, the AVX2
 # build chosen at run time where the processor has AVX2. Other processors,
 # and builds with SYSORIENT_PORTABLE, read byte by byte.
@@ -11,10 +11,10 @@ option(SYSORIENT_PORTABLE "Read byte by byte, without the SSE2 and AVX2 paths" O
 option(SYSORIENT_AVX2 "Add the AVX2 path, used where the processor has AVX2" ${_x86_64})
 
 if(_x86_64 AND NOT SYSORIENT_PORTABLE)
-    target_sources(sysorient_core PRIVATE src/vector_fill.cpp src/tip_row_stage.cpp)
+    target_sources(sysorient_core PRIVATE src/x86_path.cpp src/tip_row_stage.cpp)
     target_compile_definitions(sysorient_core PRIVATE SYSORIENT_SSE2_PATH)
     if(SYSORIENT_AVX2)
-        add_library(sysorient_avx2 OBJECT src/vector_fill.cpp)
+        add_library(sysorient_avx2 OBJECT src/x86_path.cpp)
         target_include_directories(sysorient_avx2 PRIVATE src)
         target_compile_options(sysorient_avx2 PRIVATE -mavx2)
         if(MINGW)

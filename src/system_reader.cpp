@@ -1,6 +1,7 @@
-// Reading a system file into the system table: the input rules, the
-// portable byte-by-byte path, and the read loop that feeds whichever path
-// this build and processor run best. The vector paths are in vector_fill.cpp.
+// Reading a system file into the system table: the input rules, the read
+// loop with its decoding of UTF-16, and the choice of the path that this
+// build and processor run best. The paths are in portable_path.cpp (byte by
+// byte) and x86_path.cpp (64 bytes at a time).
 //
 // Input rules: a line ends at LF; the byte 0x1A ends the input and what stands
 // before it on its line still counts; the end of the input ends the last line.
@@ -17,105 +18,15 @@
 // the input. Every other file, UTF-8 included, is read byte by byte.
 #include "system_reader.h"
 
+#include "fill_paths.h"
 #include "tip_row_stage.h"
-#include "vector_fill.h"
 
-#include <array>
+#include <cstring>
 
 namespace sysorient {
 namespace {
 
-enum : unsigned char { OUTCOME_MAX = 2, SKIP = 3, LINE_END = 4, END_MARK = 5 };
-
-constexpr std::array<unsigned char, 256> make_classes()
-{
-    std::array<unsigned char, 256> classes{};
-    // std::array::fill is not constexpr before C++20.
-    for (unsigned char &c : classes)
-        c = SKIP; // cppcheck-suppress useStlAlgorithm
-    classes['0'] = 0;
-    classes['x'] = 0;
-    classes['X'] = 0;
-    classes['1'] = 1;
-    classes['2'] = 2;
-    classes['\n'] = LINE_END;
-    classes[0x1A] = END_MARK;
-    return classes;
-}
-
-constexpr std::array<unsigned char, 256> CLASSES = make_classes();
-
 constexpr std::size_t BLOCK_SIZE = std::size_t{1} << 17;
-
-// --- The portable path: one byte at a time through the class table ---
-
-// Stores an outcome at the current game and tip row, or returns the limit
-// that it would break (the game limit first).
-int store_outcome(system_table &table, unsigned value)
-{
-    if (table.cur_game >= MAX_GAMES)
-        return READ_TOO_MANY_GAMES;
-    if (table.cur_tip_row >= MAX_TIP_ROWS)
-        return READ_TOO_MANY_TIP_ROWS;
-    table.cells[cell_index(table.cur_game, table.cur_tip_row)] = static_cast<std::int8_t>(value);
-    if (table.line_is_tip_row != 0)
-        ++table.cur_game;
-    else
-        ++table.cur_tip_row;
-    return READ_OK;
-}
-
-// At a line end: a line that held an outcome becomes the next tip row (or
-// game), and sets the count of games (or tip rows). In each orientation the
-// moving index is nonzero exactly when the line held an outcome.
-void count_line(system_table &table)
-{
-    if (table.line_is_tip_row != 0) {
-        if (table.cur_game == 0)
-            return;
-        table.game_count = table.cur_game;
-        table.cur_game = 0;
-        table.tip_row_count = ++table.cur_tip_row;
-    } else {
-        if (table.cur_tip_row == 0)
-            return;
-        table.tip_row_count = table.cur_tip_row;
-        table.cur_tip_row = 0;
-        table.game_count = ++table.cur_game;
-    }
-}
-
-int fill_from_bytes(system_table &table, tip_row_stage & /*unused*/, const unsigned char *bytes,
-                    std::size_t count)
-{
-    for (const unsigned char *p = bytes; p != bytes + count; ++p) {
-        const unsigned cls = CLASSES[*p];
-        if (cls <= OUTCOME_MAX) {
-            const int status = store_outcome(table, cls);
-            if (status != READ_OK)
-                return status;
-        } else if (cls == LINE_END) {
-            count_line(table);
-        } else if (cls == END_MARK) {
-            return FILL_END_MARK;
-        }
-    }
-    return READ_OK;
-}
-
-void finish_bytes(system_table & /*unused*/, tip_row_stage & /*unused*/) {}
-
-// Narrows units UTF-16 code units at bytes, in place, to one byte each: an
-// ASCII code unit to its character, any other to a byte the rules skip.
-void narrow_utf16_bytes(unsigned char *bytes, std::size_t units, bool big_endian)
-{
-    constexpr unsigned char NOT_ASCII = 0x80;
-    const std::size_t high = big_endian ? 0 : 1;
-    for (std::size_t i = 0; i < units; ++i) {
-        const unsigned char low = bytes[2 * i + 1 - high];
-        bytes[i] = bytes[2 * i + high] == 0 && low < 0x80 ? low : NOT_ASCII;
-    }
-}
 
 // --- Choosing a path ---
 
@@ -160,14 +71,14 @@ path_functions functions_of(read_path path)
     switch (path) {
 #if defined(SYSORIENT_AVX2_PATH)
     case read_path::avx2:
-        return {fill_from_chunks_avx2, finish_chunks_avx2, narrow_utf16_avx2};
+        return {avx2::fill, avx2::finish, avx2::narrow_utf16};
 #endif
 #if defined(SYSORIENT_SSE2_PATH)
     case read_path::sse2:
-        return {fill_from_chunks_sse2, finish_chunks_sse2, narrow_utf16_sse2};
+        return {sse2::fill, sse2::finish, sse2::narrow_utf16};
 #endif
     default:
-        return {fill_from_bytes, finish_bytes, narrow_utf16_bytes};
+        return {portable::fill, portable::finish, portable::narrow_utf16};
     }
 }
 
@@ -283,11 +194,11 @@ int read_system(system_table &table, byte_source source, read_path path)
 {
     const path_functions functions = functions_of(path);
     tip_row_stage stage{};
-    const int status = fill_blocks(table, stage, source, functions);
+    int status = fill_blocks(table, stage, source, functions);
     if (status == READ_OK) {
         // The end of the input, or the end mark, ends the last line.
         alignas(16) static unsigned char line_end[1 + FILL_OVERREAD] = {'\n'};
-        functions.fill(table, stage, line_end, 1);
+        status = functions.fill(table, stage, line_end, 1);
     }
     functions.finish(table, stage);
     return status;
