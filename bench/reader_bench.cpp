@@ -56,8 +56,10 @@ const system_file &input(const char *name)
 
 void register_reads()
 {
-    const std::pair<read_path, const char *> paths[] = {
-        {read_path::avx2, "avx2"}, {read_path::sse2, "sse2"}, {read_path::portable, "portable"}};
+    const std::pair<read_path, const char *> paths[] = {{read_path::avx2, "avx2"},
+                                                        {read_path::sse2, "sse2"},
+                                                        {read_path::generic, "generic"},
+                                                        {read_path::portable, "portable"}};
     for (const char *name :
          {"tip-rows-spaced", "tip-rows-dense", "games-dense", "games-spaced", "junk-8mb"})
         for (const auto &[path, path_name] : paths)

@@ -1,13 +1,14 @@
-# The reader's vector paths, on x86-64: x86_path.cpp built once for SSE2
+# The reader's vector paths. On x86-64: x86_path.cpp built once for SSE2
 # (which every x86-64 processor has) and once more with -mavx2, the AVX2
-# build chosen at run time where the processor has AVX2. Other processors,
-# and builds with SYSORIENT_PORTABLE, read byte by byte.
+# build chosen at run time where the processor has AVX2. On every other
+# processor: generic_path.cpp, with the vector types of GCC and Clang. Builds
+# with SYSORIENT_PORTABLE, and other compilers, read byte by byte only.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$" AND NOT MSVC)
     set(_x86_64 ON)
 else()
     set(_x86_64 OFF)
 endif()
-option(SYSORIENT_PORTABLE "Read byte by byte, without the SSE2 and AVX2 paths" OFF)
+option(SYSORIENT_PORTABLE "Read byte by byte, without the vector paths" OFF)
 option(SYSORIENT_AVX2 "Add the AVX2 path, used where the processor has AVX2" ${_x86_64})
 
 if(_x86_64 AND NOT SYSORIENT_PORTABLE)
@@ -27,4 +28,8 @@ if(_x86_64 AND NOT SYSORIENT_PORTABLE)
         target_sources(sysorient_core PRIVATE $<TARGET_OBJECTS:sysorient_avx2>)
         target_compile_definitions(sysorient_core PRIVATE SYSORIENT_AVX2_PATH)
     endif()
+endif()
+if(NOT _x86_64 AND NOT SYSORIENT_PORTABLE AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_sources(sysorient_core PRIVATE src/generic_path.cpp)
+    target_compile_definitions(sysorient_core PRIVATE SYSORIENT_GENERIC_PATH)
 endif()

@@ -180,7 +180,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(status == READ_OK || status == READ_TOO_MANY_GAMES || status == READ_TOO_MANY_TIP_ROWS);
     check(whole.game_count >= 0 && whole.game_count <= MAX_GAMES);
     check(whole.tip_row_count >= 0 && whole.tip_row_count <= MAX_TIP_ROWS);
-    for (const read_path path : {read_path::avx2, read_path::sse2, read_path::portable}) {
+    for (const read_path path :
+         {read_path::avx2, read_path::sse2, read_path::generic, read_path::portable}) {
         if (!read_path_available(path))
             continue;
         for (const std::size_t block :

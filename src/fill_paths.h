@@ -15,7 +15,8 @@
 //       reader skips.
 //
 // portable reads byte by byte (portable_path.cpp); sse2 and avx2 read 64
-// bytes at a time (x86_path.cpp, built once for each instruction set).
+// bytes at a time on x86-64 (x86_path.cpp, built once for each instruction
+// set), and generic does on every other processor (generic_path.cpp).
 #ifndef SYSORIENT_FILL_PATHS_H
 #define SYSORIENT_FILL_PATHS_H
 
@@ -49,6 +50,12 @@ int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, 
 void finish(system_table &table, tip_row_stage &stage);
 void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian);
 } // namespace avx2
+
+namespace generic {
+int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, std::size_t count);
+void finish(system_table &table, tip_row_stage &stage);
+void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian);
+} // namespace generic
 
 } // namespace sysorient
 

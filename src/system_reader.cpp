@@ -1,7 +1,7 @@
 // Reading a system file into the system table: the input rules, the read
 // loop with its decoding of UTF-16, and the choice of the path that this
 // build and processor run best. The paths are in portable_path.cpp (byte by
-// byte) and x86_path.cpp (64 bytes at a time).
+// byte), x86_path.cpp and generic_path.cpp (64 bytes at a time).
 //
 // Input rules: a line ends at LF; the byte 0x1A ends the input and what stands
 // before it on its line still counts; the end of the input ends the last line.
@@ -43,6 +43,11 @@ constexpr bool HAS_SSE2_PATH = true;
 #else
 constexpr bool HAS_SSE2_PATH = false;
 #endif
+#if defined(SYSORIENT_GENERIC_PATH)
+constexpr bool HAS_GENERIC_PATH = true;
+#else
+constexpr bool HAS_GENERIC_PATH = false;
+#endif
 
 #if defined(SYSORIENT_AVX2_PATH)
 // 1 or 0 once the processor was asked, at the first read. A plain variable:
@@ -65,9 +70,10 @@ bool processor_has_avx2()
 path_functions functions_of(read_path path)
 {
     if (path == read_path::fastest)
-        path = read_path_available(read_path::avx2)   ? read_path::avx2
-               : read_path_available(read_path::sse2) ? read_path::sse2
-                                                      : read_path::portable;
+        path = read_path_available(read_path::avx2)      ? read_path::avx2
+               : read_path_available(read_path::sse2)    ? read_path::sse2
+               : read_path_available(read_path::generic) ? read_path::generic
+                                                         : read_path::portable;
     switch (path) {
 #if defined(SYSORIENT_AVX2_PATH)
     case read_path::avx2:
@@ -76,6 +82,10 @@ path_functions functions_of(read_path path)
 #if defined(SYSORIENT_SSE2_PATH)
     case read_path::sse2:
         return {sse2::fill, sse2::finish, sse2::narrow_utf16};
+#endif
+#if defined(SYSORIENT_GENERIC_PATH)
+    case read_path::generic:
+        return {generic::fill, generic::finish, generic::narrow_utf16};
 #endif
     default:
         return {portable::fill, portable::finish, portable::narrow_utf16};
@@ -185,6 +195,8 @@ bool read_path_available(read_path path)
         return processor_has_avx2();
     case read_path::sse2:
         return HAS_SSE2_PATH;
+    case read_path::generic:
+        return HAS_GENERIC_PATH;
     default:
         return true;
     }

@@ -38,6 +38,7 @@ enum class read_path {
     fastest,  // the fastest of the others that this build and processor have
     avx2,     // 64 bytes at a time with AVX2 (x86-64 processors that have it)
     sse2,     // 64 bytes at a time with SSE2 (every x86-64 processor)
+    generic,  // 64 bytes at a time with the compiler's vector types (other processors)
     portable, // byte by byte, on any processor
 };
 

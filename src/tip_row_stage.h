@@ -27,7 +27,8 @@ static_assert(MAX_TIP_ROWS % tip_row_stage::ROWS == 0,
 static_assert(MAX_GAMES < 16, "a row of the stage is one 16-byte vector");
 
 // Moves the stage's first `count` rows into the table as the tip rows from
-// first_row on; first_row is a multiple of tip_row_stage::ROWS.
+// first_row on; first_row is a multiple of tip_row_stage::ROWS. With SSE2 in
+// tip_row_stage.cpp on x86-64, with vector types in generic_path.cpp elsewhere.
 void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_row, int count);
 
 } // namespace sysorient

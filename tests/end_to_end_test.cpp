@@ -22,6 +22,20 @@ namespace fs = std::filesystem;
 
 const std::string EARLIER = "earlier contents\r\n";
 
+// What the program starts through: nothing, or in a cross build the
+// emulator (its words separated by '|').
+std::vector<std::string> emulator()
+{
+    std::vector<std::string> words;
+#ifdef SYSORIENT_EMULATOR
+    std::string rest = SYSORIENT_EMULATOR;
+    for (std::size_t bar; (bar = rest.find('|')) != std::string::npos; rest.erase(0, bar + 1))
+        words.push_back(rest.substr(0, bar));
+    words.push_back(rest);
+#endif
+    return words;
+}
+
 // A fresh working directory, and beside it one for the captured streams.
 class sandbox {
   public:
@@ -44,7 +58,10 @@ class sandbox {
     std::string get(const char *name) const { return read_bytes(file(name)); }
     program_run run(const std::vector<std::string> &args, const run_options &options = {}) const
     {
-        return run_program(SYSORIENT_EXE, args, work(), root_ / "scratch", options);
+        run_options through = options;
+        const std::vector<std::string> words = emulator();
+        through.wrapper.insert(through.wrapper.end(), words.begin(), words.end());
+        return run_program(SYSORIENT_EXE, args, work(), root_ / "scratch", through);
     }
 
   private:
@@ -63,19 +80,37 @@ const std::string GAMES_WARNED =
 const std::string TIP_ROWS_WARNED =
     "Mehr als 20000 Tippreihen im System - System oder Orientierung nicht OK" + CONSOLE_EOL;
 
+const std::string OVERVIEW = "1 x 2\n0 1 1\n";
+
+// The peak memory that the ceiling below leaves out: under an emulator the
+// emulator's own (qemu-user takes some 16 MiB), as a run on the smallest
+// system shows; natively nothing.
+long peak_rss_kib_of_emulator()
+{
+#ifdef SYSORIENT_EMULATOR
+    static const long kib = [] {
+        sandbox box;
+        box.put("system.txt", OVERVIEW);
+        return box.run({}).peak_rss_kib;
+    }();
+    return kib;
+#else
+    return 0;
+#endif
+}
+
 // Memory must not grow with the input: a ceiling far below any input here.
 void expect_small_memory(const program_run &r)
 {
 #ifndef SYSORIENT_SANITIZED
     if (r.peak_rss_kib >= 0) {
-        EXPECT_LT(r.peak_rss_kib, 16 * 1024);
+        EXPECT_LT(r.peak_rss_kib - peak_rss_kib_of_emulator(), 16 * 1024);
     }
 #else
     (void)r;
 #endif
 }
 
-const std::string OVERVIEW = "1 x 2\n0 1 1\n";
 const std::string AS_GAMES = "_102\r\n_011\r\n";
 const std::string AS_TIP_ROWS = "_10\r\n_01\r\n_21\r\n";
 

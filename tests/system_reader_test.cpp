@@ -108,8 +108,10 @@ reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
 {
     const std::size_t all = input.size() + 1;
     const reading whole = read_in_blocks(input, tip_rows, all, fail_at_end, read_path::portable);
-    const std::pair<read_path, const char *> paths[] = {
-        {read_path::avx2, "AVX2"}, {read_path::sse2, "SSE2"}, {read_path::portable, "portable"}};
+    const std::pair<read_path, const char *> paths[] = {{read_path::avx2, "AVX2"},
+                                                        {read_path::sse2, "SSE2"},
+                                                        {read_path::generic, "vector-type"},
+                                                        {read_path::portable, "portable"}};
     for (const auto &[path, name] : paths) {
         if (!read_path_available(path))
             continue;
