@@ -4,7 +4,7 @@ dev preset's build and runs its tests (all but the lint checks), and reports
 every change that builds and passes them: a hole in the tests, or a change
 that alters nothing.
 
-    tests/mutate.py [--shard I/N] [--only FILE...] [--list] [--log FILE]
+    tests/mutate.py [--shard I/N] [--only FILE...] [--list] [--log FILE [--resume]]
 
 Run it in a checkout whose dev build exists (cmake --preset dev). Shards let
 several checkouts (git worktree add) share the work. Not part of CI: a full
@@ -110,7 +110,7 @@ def verdict():
         return "no build"
     # The unit tests fail fastest; the whole suite then decides.
     unit = BUILD / "tests" / "sysorient_unit_tests"
-    if run([str(unit), "--gtest_fail_fast"], 300) != 0:
+    if run([str(unit), "--gtest_fail_fast"], 20) != 0:
         return "killed"
     code = run(["ctest", "--test-dir", str(BUILD), "-E", "^lint", "--stop-on-failure",
                 "--timeout", "120"], 1800)
@@ -122,8 +122,16 @@ def main():
     parser.add_argument("--shard", default="1/1")
     parser.add_argument("--only", nargs="*")
     parser.add_argument("--list", action="store_true")
-    parser.add_argument("--log", default=None)
+    parser.add_argument("--log", default=None, help="append the results to this file")
+    parser.add_argument("--resume", action="store_true", help="skip changes the log has")
     args = parser.parse_args()
+    done = set()
+    if args.resume and args.log and pathlib.Path(args.log).exists():
+        done = {
+            line.split(": ", 1)[1].strip()
+            for line in open(args.log)
+            if line[:1] in "ksn" and ": src/" in line
+        }
     shard, shards = (int(x) for x in args.shard.split("/"))
     files = sorted((ROOT / "src").glob("*.[ch]*"))
     if args.only:
@@ -139,6 +147,8 @@ def main():
             if index % shards != shard - 1:
                 continue
             where = f"{path.relative_to(ROOT)}:{n + 1}: {what}"
+            if where in done:
+                continue
             if args.list:
                 print(where)
                 continue

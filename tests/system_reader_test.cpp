@@ -233,6 +233,16 @@ TEST(SystemReader, FillsTheTable)
          "1\n" + repeat("2", 70) + "\n",
          GAMES,
          {"1" + std::string(69, '0'), repeat("2", 70)}},
+        // Near the end of a row, a vector store would leave it: the last
+        // outcomes go one by one, and the clearing stops at the row's end.
+        {"a full game line before one of 19990",
+         repeat("1", MAX_TIP_ROWS) + "\n" + repeat("2", 19990),
+         GAMES,
+         {repeat("1", 19990), repeat("2", 19990)}},
+        {"a game line of 19990 before a full one",
+         repeat("1", 19990) + "\n" + repeat("2", MAX_TIP_ROWS),
+         GAMES,
+         {repeat("1", 19990) + std::string(10, '0'), repeat("2", MAX_TIP_ROWS)}},
         tip_rows_of_all_games(1, ""),
         tip_rows_of_all_games(15, ""),
         tip_rows_of_all_games(16, " "),
