@@ -9,3 +9,12 @@ if(SYSORIENT_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
     add_compile_definitions(SYSORIENT_SANITIZED)
 endif()
+
+# SYSORIENT_CHECK_BOUNDS: trap any index past the end of a fixed array, as
+# the developer build does; cheap enough for every test run.
+option(SYSORIENT_CHECK_BOUNDS "Trap indexing past the end of a fixed array" OFF)
+
+if(SYSORIENT_CHECK_BOUNDS)
+    add_compile_options(-fsanitize=bounds -fno-sanitize-recover=bounds)
+    add_link_options(-fsanitize=bounds)
+endif()

@@ -70,7 +70,7 @@ def mutants(path):
         code = masked(line)
         for old, new in SWAPS:
             for m in re.finditer(re.escape(old), code):
-                yield n, line[: m.start()] + new + line[m.end():], f"{old.strip()} -> {new.strip()}"
+                yield n, line[: m.start()] + new + line[m.end():], f"{m.start() + 1}: {old.strip()} -> {new.strip()}"
         for m in INTEGER.finditer(code):
             text = m.group(1)
             value = int(text, 0)
@@ -78,7 +78,7 @@ def mutants(path):
                 if value + delta < 0:
                     continue
                 spelt = hex(value + delta) if text.lower().startswith("0x") else str(value + delta)
-                yield n, line[: m.start()] + spelt + line[m.end():], f"{text} -> {spelt}"
+                yield n, line[: m.start()] + spelt + line[m.end():], f"{m.start() + 1}: {text} -> {spelt}"
         for m in CHARACTER.finditer(line):
             if code[m.start()] != "'" or len(m.group(1)) != 1:
                 continue
@@ -86,11 +86,11 @@ def mutants(path):
                 spelt = repr(chr(ord(m.group(1)) + delta)).replace('"', "'")
                 if "\\" in spelt:
                     continue
-                yield n, line[: m.start()] + spelt + line[m.end():], f"{m.group(0)} -> {spelt}"
+                yield n, line[: m.start()] + spelt + line[m.end():], f"{m.start() + 1}: {m.group(0)} -> {spelt}"
         for m in re.finditer(r"\+\+|--", code):
-            yield n, line[: m.start()] + line[m.end():], f"drop {m.group(0)}"
+            yield n, line[: m.start()] + line[m.end():], f"{m.start() + 1}: drop {m.group(0)}"
         for m in re.finditer(r"!(?!=)", code):
-            yield n, line[: m.start()] + line[m.end():], "drop !"
+            yield n, line[: m.start()] + line[m.end():], f"{m.start() + 1}: drop !"
         s = line.strip()
         if s.endswith(";") and not s.startswith(("return", "case", "default", "using", "}")):
             yield n, "", "delete statement"

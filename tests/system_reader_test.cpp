@@ -27,11 +27,15 @@ struct failing_source {
     bool fail_at_end;
 };
 
+// At the end it leaves outcomes in the buffer, as a source may: the reader
+// must not look at what a read of 0 bytes left there.
 std::ptrdiff_t read_or_fail(void *context, unsigned char *buf, std::size_t cap)
 {
     auto &source = *static_cast<failing_source *>(context);
-    if (source.fail_at_end && source.bytes.pos == source.bytes.size)
-        return -1;
+    if (source.bytes.pos == source.bytes.size) {
+        std::memset(buf, '1', std::min<std::size_t>(cap, 64));
+        return source.fail_at_end ? -1 : 0;
+    }
     return read_memory(&source.bytes, buf, cap);
 }
 
@@ -169,6 +173,22 @@ table_case tip_rows_of_all_games(int rows, const std::string &separator)
     return c;
 }
 
+// A line of three chunks: one without outcomes, so that the next is a
+// candidate to pass over, which holds one outcome at its place `at`; then
+// the line end. One such line for each place, one tip row each.
+table_case outcome_at_every_place_of_a_passed_chunk()
+{
+    table_case c{
+        "an outcome at every place of a chunk that could be passed over", "", TIP_ROWS, {""}};
+    for (int at = 0; at < 64; ++at) {
+        const char outcome = "012xX"[at % 5];
+        c.input += std::string(static_cast<std::size_t>(64 + at), '.') + outcome +
+                   std::string(static_cast<std::size_t>(126 - at), '.') + "\n";
+        c.games[0] += "01200"[at % 5];
+    }
+    return c;
+}
+
 TEST(SystemReader, FillsTheTable)
 {
     const table_case cases[] = {
@@ -196,6 +216,11 @@ TEST(SystemReader, FillsTheTable)
         {"zero bytes are skipped", "1" + NUL + " 2\n2 " + NUL + "1\n", GAMES, {"12", "21"}},
         {"bytes above 0x7F are skipped", "\x80\xFF 1\xE4 2\n", GAMES, {"12"}},
         {"one byte", "1", GAMES, {"1"}},
+        // Runs one byte apart fill whole chunks: 32 outcomes to a chunk.
+        {"a long line of varied outcomes with separators",
+         repeat("1 x 2 0 2 1 1 X 0 2 2 2 0 1 x ", 10) + "\n",
+         GAMES,
+         {repeat("102021100222010", 10)}},
         {"a long line with separators is one game",
          repeat("1 ", 12000) + "\n",
          GAMES,
@@ -221,6 +246,7 @@ TEST(SystemReader, FillsTheTable)
          TIP_ROWS,
          {"1", "2"}},
         {"passed-over text across blocks", repeat("Spiel A\n", 1100) + "1 x\n", GAMES, {"10"}},
+        outcome_at_every_place_of_a_passed_chunk(),
         // A chunk without outcomes is no line of its own while its line
         // already holds some.
         {"blanks after outcomes, past a chunk",
@@ -383,6 +409,28 @@ TEST(SystemReader, EnforcesTheLimits)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(read(c.input, c.tip_rows).status, c.status);
     }
+}
+
+// The AVX2 path exactly where this build has it and the processor runs it,
+// the SSE2 path on x86-64, the vector-type path on other processors.
+TEST(SystemReader, PathsAvailable)
+{
+#if defined(SYSORIENT_AVX2_PATH)
+    EXPECT_EQ(read_path_available(read_path::avx2), __builtin_cpu_supports("avx2") != 0);
+#else
+    EXPECT_FALSE(read_path_available(read_path::avx2));
+#endif
+#if defined(SYSORIENT_SSE2_PATH)
+    EXPECT_TRUE(read_path_available(read_path::sse2));
+#else
+    EXPECT_FALSE(read_path_available(read_path::sse2));
+#endif
+#if defined(SYSORIENT_GENERIC_PATH)
+    EXPECT_TRUE(read_path_available(read_path::generic));
+#else
+    EXPECT_FALSE(read_path_available(read_path::generic));
+#endif
+    EXPECT_TRUE(read_path_available(read_path::portable));
 }
 
 TEST(SystemReader, FullTableInBothOrientations)
