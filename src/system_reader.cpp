@@ -171,9 +171,10 @@ int fill_blocks(system_table &table, tip_row_stage &stage, byte_source source,
     constexpr std::size_t HELD_ROOM = 64;
     alignas(64) static unsigned char buffer[HELD_ROOM + BLOCK_SIZE + FILL_OVERREAD];
     unsigned char *const block = buffer + HELD_ROOM;
+    constexpr std::size_t CAPACITY = sizeof buffer - HELD_ROOM - FILL_OVERREAD;
     decoder d;
     for (;;) {
-        const std::ptrdiff_t count = source.read(source.context, block, BLOCK_SIZE);
+        const std::ptrdiff_t count = source.read(source.context, block, CAPACITY);
         if (count < 0)
             return READ_FAILED;
         const text t = count == 0 ? leftover(d, block)

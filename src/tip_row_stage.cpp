@@ -51,13 +51,11 @@ void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_
     interleave<3>(scratch, rows);
     for (int g = 0; g < MAX_GAMES; ++g) {
         std::int8_t *cells = table.cells + cell_index(g, first_row);
-        if (count == tip_row_stage::ROWS) {
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(cells), rows[bit_reversed(g)]);
-        } else {
-            alignas(16) std::int8_t column[16];
-            _mm_store_si128(reinterpret_cast<__m128i *>(column), rows[bit_reversed(g)]);
-            std::memcpy(cells, column, static_cast<std::size_t>(count));
-        }
+        const __m128i column = rows[bit_reversed(g)];
+        if (count == tip_row_stage::ROWS)
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(cells), column);
+        else
+            std::memcpy(cells, &column, static_cast<std::size_t>(count));
     }
 }
 
