@@ -369,7 +369,7 @@ TEST(SystemReader, EveryByteValue)
             const reading expected = read(bytes_of(lines(meaning(c))), tip_rows);
             EXPECT_EQ(read(bytes_of(lines(c)), tip_rows), expected);
             EXPECT_EQ(read(utf16(lines(c), value % 2 != 0), tip_rows), expected);
-            for (const unsigned foreign : {0x100 | value, value << 8 | value}) {
+            for (const unsigned foreign : {0x100 | value, 0x8000 | value, value << 8 | value}) {
                 if (foreign < 0x80)
                     continue;
                 const std::u16string text = lines(static_cast<char16_t>(foreign));
