@@ -21,7 +21,7 @@
 #include "fill_paths.h"
 #include "tip_row_stage.h"
 
-#include <cstring>
+#include <cstddef>
 
 namespace sysorient {
 namespace {

@@ -138,6 +138,12 @@ template <int N> void copy_one_apart(std::int8_t *to, const unsigned char *from)
     }
 }
 
+// Each 16-bit code unit with its two bytes swapped: big-endian to little.
+inline __m256i swap_bytes_32(__m256i v)
+{
+    return _mm256_or_si256(_mm256_slli_epi16(v, 8), _mm256_srli_epi16(v, 8));
+}
+
 // As narrow_16, 32 code units at a time; the permutation puts the pack's
 // 8-byte pieces back in order.
 inline void narrow_32(unsigned char *to, const unsigned char *from, bool big_endian)
@@ -145,8 +151,8 @@ inline void narrow_32(unsigned char *to, const unsigned char *from, bool big_end
     __m256i a = load32(from);
     __m256i b = load32(from + 32);
     if (big_endian) {
-        a = _mm256_or_si256(_mm256_slli_epi16(a, 8), _mm256_srli_epi16(a, 8));
-        b = _mm256_or_si256(_mm256_slli_epi16(b, 8), _mm256_srli_epi16(b, 8));
+        a = swap_bytes_32(a);
+        b = swap_bytes_32(b);
     }
     _mm256_storeu_si256(reinterpret_cast<__m256i *>(to),
                         _mm256_permute4x64_epi64(_mm256_packus_epi16(a, b), 0xD8));
