@@ -2,7 +2,9 @@
 // into the system table and writes genordet.txt from it. This is the only
 // place that touches files or the console; the reading and writing proper
 // live in the core library.
+#include "command_line.h"
 #include "oriented_writer.h"
+#include "system_file.h"
 #include "system_reader.h"
 #include "system_table.h"
 
@@ -12,24 +14,10 @@
 namespace sysorient {
 namespace {
 
-constexpr const char *SYSTEM_FILE = "system.txt";
 constexpr const char *ORIENTED_FILE = "genordet.txt";
 
 // The one system table of the run: 300 KB, so static rather than on the stack.
 system_table table;
-
-// A read that fails after delivering bytes hands them over; the error is
-// reported by the next call, if the reader needs more.
-std::ptrdiff_t read_file(void *context, unsigned char *buf, std::size_t cap)
-{
-    auto *file = static_cast<std::FILE *>(context);
-    if (std::ferror(file) != 0)
-        return -1;
-    const std::size_t count = std::fread(buf, 1, cap, file);
-    if (count == 0 && std::ferror(file) != 0)
-        return -1;
-    return static_cast<std::ptrdiff_t>(count);
-}
 
 int write_file(void *context, const char *bytes, std::size_t count)
 {
@@ -40,12 +28,10 @@ int write_file(void *context, const char *bytes, std::size_t count)
 // Returns READ_OK, READ_FAILED, or a limit result after printing its warning.
 int read_system_file(system_table &t)
 {
-    std::FILE *file = std::fopen(SYSTEM_FILE, "rb");
+    std::FILE *file = open_system_file();
     if (file == nullptr)
         return READ_FAILED;
-    // Unbuffered: read_system reads in large blocks of its own.
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    const int status = read_system(t, byte_source{read_file, file});
+    const int status = read_system(t, file_source(file));
     std::fclose(file);
     if (status == READ_TOO_MANY_GAMES)
         std::printf(GAMES_WARNING, MAX_GAMES);
@@ -82,14 +68,6 @@ void ignore_write_signals()
 }
 
 } // namespace
-
-// Only the first character of the first argument is looked at: 's' or 'S'
-// selects tip-row-per-line input. No argument is ever rejected.
-void parse_options(system_table &t, int argc, char **argv)
-{
-    if (argc > 1 && (argv[1][0] == 's' || argv[1][0] == 'S'))
-        t.line_is_tip_row = 1;
-}
 
 int run(int argc, char **argv)
 {

@@ -1,6 +1,7 @@
 // The portable path: the input one byte at a time, each through a table of
 // the byte classes that the input rules give. It runs on any processor, and
 // it is the reference that the tests and the fuzzer hold the vector paths to.
+#include "byte_classes.h"
 #include "fill_paths.h"
 #include "system_reader.h"
 #include "system_table.h"
@@ -12,25 +13,7 @@
 namespace sysorient::portable {
 namespace {
 
-enum : unsigned char { OUTCOME_MAX = 2, SKIP = 3, LINE_END = 4, END_MARK = 5 };
-
-constexpr std::array<unsigned char, 256> make_classes()
-{
-    std::array<unsigned char, 256> classes{};
-    // std::array::fill is not constexpr before C++20.
-    for (unsigned char &c : classes)
-        c = SKIP; // cppcheck-suppress useStlAlgorithm
-    classes['0'] = 0;
-    classes['x'] = 0;
-    classes['X'] = 0;
-    classes['1'] = 1;
-    classes['2'] = 2;
-    classes['\n'] = LINE_END;
-    classes[0x1A] = END_MARK;
-    return classes;
-}
-
-constexpr std::array<unsigned char, 256> CLASSES = make_classes();
+constexpr const std::array<unsigned char, 256> &CLASSES = BYTE_CLASSES;
 
 // Stores an outcome at the current game and tip row, or returns the limit
 // that it would break (the game limit first).
@@ -81,7 +64,7 @@ int fill(system_table &table, tip_row_stage & /*unused*/, const unsigned char *b
                 return status;
         } else if (cls == LINE_END) {
             count_line(table);
-        } else if (cls == END_MARK) {
+        } else if (cls == END_MARK_CLASS) {
             return FILL_END_MARK;
         }
     }

@@ -121,8 +121,10 @@ struct text {
 };
 
 // Makes text of the count bytes just read at block, with the held byte put in
-// front of them (block has room for it). UTF-16 is narrowed in place.
-text decode(decoder &d, unsigned char *block, std::size_t count, const path_functions &path)
+// front of them (block has room for it). UTF-16 is narrowed in place, after
+// the watcher, if any, has seen its code units.
+text decode(decoder &d, unsigned char *block, std::size_t count, const path_functions &path,
+            const text_watcher *watcher)
 {
     unsigned char *bytes = block;
     std::size_t n = count;
@@ -148,23 +150,31 @@ text decode(decoder &d, unsigned char *block, std::size_t count, const path_func
         d.held = bytes[n - 1];
         d.held_count = 1;
     }
-    path.narrow(bytes, n / 2, d.enc == encoding::utf16be);
+    const bool big_endian = d.enc == encoding::utf16be;
+    if (watcher != nullptr)
+        watcher->code_units(watcher->context, bytes, n - n % 2, big_endian);
+    path.narrow(bytes, n / 2, big_endian);
     return {bytes, n / 2};
 }
 
 // At the end of the input: a lone first byte is text, half a code unit is not.
-text leftover(const decoder &d, unsigned char *block)
+text leftover(const decoder &d, unsigned char *block, const text_watcher *watcher)
 {
     block[0] = d.held;
-    return {block, d.enc == encoding::undecided ? d.held_count : 0};
+    if (d.enc == encoding::undecided)
+        return {block, d.held_count};
+    if (watcher != nullptr && d.enc != encoding::bytes)
+        watcher->code_units(watcher->context, block, d.held_count, d.enc == encoding::utf16be);
+    return {block, 0};
 }
 
 // --- The read loop ---
 
 // Fills the table block by block until the end of the input, the end mark,
-// a limit or a read error; returns READ_OK for the first two.
+// a limit or a read error; returns READ_OK for the first two. With a
+// watcher, reads on to the end of the input, filling no more.
 int fill_blocks(system_table &table, tip_row_stage &stage, byte_source source,
-                const path_functions &path)
+                const path_functions &path, const text_watcher *watcher)
 {
     // In front of each block, room for a held byte (64, to keep the block
     // aligned); behind it, room for the vector paths to read past the text.
@@ -173,18 +183,41 @@ int fill_blocks(system_table &table, tip_row_stage &stage, byte_source source,
     unsigned char *const block = buffer + HELD_ROOM;
     constexpr std::size_t CAPACITY = sizeof buffer - HELD_ROOM - FILL_OVERREAD;
     decoder d;
+    bool filling = true;
+    int status = READ_OK;
     for (;;) {
         const std::ptrdiff_t count = source.read(source.context, block, CAPACITY);
         if (count < 0)
-            return READ_FAILED;
-        const text t = count == 0 ? leftover(d, block)
-                                  : decode(d, block, static_cast<std::size_t>(count), path);
-        const int status = path.fill(table, stage, t.bytes, t.count);
-        if (status == FILL_END_MARK)
-            return READ_OK;
-        if (status != READ_OK || count == 0)
+            return filling ? READ_FAILED : status;
+        const text t = count == 0
+                           ? leftover(d, block, watcher)
+                           : decode(d, block, static_cast<std::size_t>(count), path, watcher);
+        if (watcher != nullptr)
+            watcher->text(watcher->context, t.bytes, t.count);
+        if (filling) {
+            const int fill_status = path.fill(table, stage, t.bytes, t.count);
+            if (fill_status != READ_OK) {
+                filling = false;
+                status = fill_status == FILL_END_MARK ? READ_OK : fill_status;
+            }
+        }
+        if (count == 0 || (!filling && watcher == nullptr))
             return status;
     }
+}
+
+// The end of the input, or the end mark, ends the last line.
+int read_with(system_table &table, byte_source source, read_path path, const text_watcher *watcher)
+{
+    const path_functions functions = functions_of(path);
+    tip_row_stage stage{};
+    int status = fill_blocks(table, stage, source, functions, watcher);
+    if (status == READ_OK) {
+        alignas(16) static unsigned char line_end[1 + FILL_OVERREAD] = {'\n'};
+        status = functions.fill(table, stage, line_end, 1);
+    }
+    functions.finish(table, stage);
+    return status;
 }
 
 } // namespace
@@ -205,16 +238,13 @@ bool read_path_available(read_path path)
 
 int read_system(system_table &table, byte_source source, read_path path)
 {
-    const path_functions functions = functions_of(path);
-    tip_row_stage stage{};
-    int status = fill_blocks(table, stage, source, functions);
-    if (status == READ_OK) {
-        // The end of the input, or the end mark, ends the last line.
-        alignas(16) static unsigned char line_end[1 + FILL_OVERREAD] = {'\n'};
-        status = functions.fill(table, stage, line_end, 1);
-    }
-    functions.finish(table, stage);
-    return status;
+    return read_with(table, source, path, nullptr);
+}
+
+int read_system_watched(system_table &table, byte_source source, const text_watcher &watcher,
+                        read_path path)
+{
+    return read_with(table, source, path, &watcher);
 }
 
 } // namespace sysorient

@@ -52,6 +52,27 @@ bool read_path_available(read_path path);
 // must be available.
 int read_system(system_table &table, byte_source source, read_path path = read_path::fastest);
 
+// Something that looks at the input as the reader takes it, beside it (the
+// check of sysorient-check). Unlike the table, it sees all of the input, to
+// its end, also past the end mark and past a limit.
+struct text_watcher {
+    // The text in order, as the reader's rules see it: UTF-16 narrowed to
+    // one byte per code unit (any byte from 0x80 on, or 0, for a code unit
+    // outside ASCII), every other file as it stands.
+    void (*text)(void *context, const unsigned char *bytes, std::size_t count);
+    // UTF-16 files only, before each call of text: the same code units as
+    // they stand, two bytes each, and at the end of the input an odd last
+    // byte alone.
+    void (*code_units)(void *context, const unsigned char *bytes, std::size_t count,
+                       bool big_endian);
+    void *context;
+};
+
+// read_system, with watcher shown all of the input. A read error after the
+// reader was done ends the watching and changes nothing.
+int read_system_watched(system_table &table, byte_source source, const text_watcher &watcher,
+                        read_path path = read_path::fastest);
+
 } // namespace sysorient
 
 #endif
