@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# check_inputs.sh PROGRAM DIR
+# check_inputs.sh PROGRAM DIR [CHECK]
 # Runs PROGRAM on every NAME.txt in DIR (made by make_inputs), in a fresh
 # directory each, and compares what it writes with NAME.expected byte for byte.
+# With CHECK (sysorient-check), also runs it on each: every bench system is
+# clean, so it must end with 0 and print its first line alone.
 set -euo pipefail
-program=$1 dir=$2
+program=$1 dir=$2 check=${3:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0 passed=0
@@ -18,6 +20,14 @@ for input in "$dir"/*.txt; do
     else
         echo "check_inputs: $name: wrong result" >&2
         failed=$((failed + 1))
+    fi
+    if [ -n "$check" ]; then
+        # shellcheck disable=SC2046
+        if ! report=$(cd "$work" && "$check" $(cat "$dir/$name.args")) ||
+            [ "$(printf '%s\n' "$report" | wc -l)" -ne 1 ]; then
+            echo "check_inputs: $name: sysorient-check reports: $report" >&2
+            failed=$((failed + 1))
+        fi
     fi
 done
 echo "$passed passed, $failed failed"

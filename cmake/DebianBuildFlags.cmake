@@ -19,7 +19,10 @@ if(SYSORIENT_DEBIAN_FLAGS)
     string(APPEND CMAKE_CXX_FLAGS " ${_debian_CPPFLAGS} ${_debian_CXXFLAGS}"
            " -ffile-prefix-map=${CMAKE_BINARY_DIR}=build")
     string(APPEND CMAKE_EXE_LINKER_FLAGS " ${_debian_LDFLAGS}")
-    add_custom_command(TARGET sysorient POST_BUILD
-                       COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:sysorient>
-                       VERBATIM)
+    foreach(_program sysorient sysorient-check)
+        add_custom_command(TARGET ${_program} POST_BUILD
+                           COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+                                   $<TARGET_FILE:${_program}>
+                           VERBATIM)
+    endforeach()
 endif()

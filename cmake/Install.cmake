@@ -1,8 +1,8 @@
-# Where cmake --install puts things. On Linux the usual tree: bin/sysorient,
-# the manual page share/man/man1/sysorient.1.gz, and under share/doc the
+# Where cmake --install puts things. On Linux the usual tree: bin/sysorient
+# and bin/sysorient-check, their manual pages in share/man/man1, and under share/doc the
 # README, the changelog and the copyright file, as Debian packages have them.
 # On Windows, as users unpack it: sysorient.exe, README.txt (written for
-# Windows users), LICENSE.txt and the example batch file side by side, text
+# Windows users), LICENSE.txt and the two batch files side by side, text
 # files with CR LF line ends.
 include(GNUInstallDirs)
 
@@ -18,22 +18,26 @@ if(WIN32)
     configure_file(packaging/README-windows.txt README.txt @ONLY NEWLINE_STYLE CRLF)
     configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
     configure_file(examples/orient.bat orient.bat @ONLY NEWLINE_STYLE CRLF)
-    install(TARGETS sysorient RUNTIME DESTINATION .)
+    configure_file(examples/orient-s.bat orient-s.bat @ONLY NEWLINE_STYLE CRLF)
+    install(TARGETS sysorient sysorient-check RUNTIME DESTINATION .)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
-                  ${CMAKE_CURRENT_BINARY_DIR}/orient.bat
+                  ${CMAKE_CURRENT_BINARY_DIR}/orient.bat ${CMAKE_CURRENT_BINARY_DIR}/orient-s.bat
             DESTINATION .)
 else()
     # Compressed at the highest level and without a time stamp, as Debian
     # wants manual pages and changelogs.
     configure_file(man/sysorient.1.in sysorient.1 @ONLY)
-    foreach(_file ${CMAKE_CURRENT_BINARY_DIR}/sysorient.1 ${PROJECT_SOURCE_DIR}/packaging/changelog)
+    configure_file(man/sysorient-check.1.in sysorient-check.1 @ONLY)
+    foreach(_file ${CMAKE_CURRENT_BINARY_DIR}/sysorient.1 ${CMAKE_CURRENT_BINARY_DIR}/sysorient-check.1
+                  ${PROJECT_SOURCE_DIR}/packaging/changelog)
         get_filename_component(_name ${_file} NAME)
         execute_process(COMMAND gzip -9nc ${_file}
                         OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/${_name}.gz COMMAND_ERROR_IS_FATAL ANY)
     endforeach()
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
-    install(TARGETS sysorient RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(TARGETS sysorient sysorient-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/sysorient.1.gz
+                  ${CMAKE_CURRENT_BINARY_DIR}/sysorient-check.1.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
                   ${PROJECT_SOURCE_DIR}/packaging/copyright

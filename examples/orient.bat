@@ -1,47 +1,47 @@
 @echo off
-rem orient [s]: converts system.txt in this folder into genordet.txt and says
-rem what it wrote. s: system.txt holds one tip row per line.
-rem Exit status 0, or 1 on any failure. Double-clicked, it waits for a key
-rem before its window closes.
-setlocal
-set status=1
-if exist system.txt goto convert
+rem orient [s]: converts system.txt in this folder into genordet.txt, then
+rem shows what sysorient-check found in it. s: system.txt holds one tip row
+rem per line. Exit status 0, or 1 on any failure; the report does not change
+rem it. Double-clicked, it works in its own folder (a network share too) and
+rem waits for a key before its window closes.
+rem
+rem Paths are used only where cmd expands them once, inside quotes, with
+rem delayed expansion off: a folder name may hold & ( ) ! %% = and spaces.
+setlocal DisableDelayedExpansion
+set "status=1"
+
+rem Explorer runs a double-clicked file as cmd /c ""<its full path>" ". The
+rem command line is ORIENT_COMMAND_LINE if that is set (the tests set it),
+rem else the one that started cmd. orient-s.bat names itself in
+rem ORIENT_BATCH_FILE.
+if not defined ORIENT_BATCH_FILE set "ORIENT_BATCH_FILE=%~f0"
+set "explorer_tail=""%ORIENT_BATCH_FILE%" ""
+set "double_clicked="
+setlocal EnableDelayedExpansion
+if not defined ORIENT_COMMAND_LINE set "ORIENT_COMMAND_LINE=!cmdcmdline!"
+set "tail="
+if defined ORIENT_COMMAND_LINE set "tail=!ORIENT_COMMAND_LINE:* /c =!"
+if /i "!tail!"=="!explorer_tail!" (endlocal & set "double_clicked=1") else endlocal
+
+rem Double-clicked on a network share, cmd starts in the Windows folder:
+rem pushd goes to the batch file's folder, mapping a share to a drive.
+if defined double_clicked pushd "%~dp0"
+
+if exist "system.txt" goto convert
 echo orient: there is no system.txt in this folder
-if exist system.txt.txt echo orient: there is a system.txt.txt: rename it to system.txt
+if exist "system.txt.txt" echo orient: there is a system.txt.txt: rename it to system.txt
 goto end
 
 :convert
-set program=sysorient
-if exist "%~dp0sysorient.exe" set program="%~dp0sysorient.exe"
-%program% %1
+call :run sysorient %1
 rem sysorient ends with -1 on a failure, which "if errorlevel 1" never sees:
 rem test for any status other than 0 instead. 9009: cmd found no program.
-set result=%ERRORLEVEL%
+set "result=%ERRORLEVEL%"
 if %result% equ 9009 goto no_program
+rem The report says what genordet.txt holds, or why nothing was written.
+call :run sysorient-check %1
 if %result% neq 0 goto failed
-
-rem Every line of genordet.txt is one game, and they are all the same length:
-rem "_", a digit per tip row, CR LF. A line may be longer than a variable can
-rem hold, so the games are counted, not read: with the digits as delimiters
-rem only the "_" is a token, and a line cut in pieces still counts once.
-set games=0
-for /f "usebackq delims=012" %%g in ("genordet.txt") do set /a games+=1
-for %%f in (genordet.txt) do set size=%%~zf
-if %games% equ 0 if %size% neq 0 goto written
-set tip_rows=0
-if %games% neq 0 set /a tip_rows=size / games - 3
-set games_are=%games% games
-if %games% equ 1 set games_are=1 game
-set tip_rows_are=%tip_rows% tip rows
-if %tip_rows% equ 1 set tip_rows_are=1 tip row
-echo genordet.txt: %games_are%, %tip_rows_are%
-set status=0
-goto end
-
-:written
-rem A cmd whose for /f cannot read such long lines.
-echo genordet.txt: %size% bytes
-set status=0
+set "status=0"
 goto end
 
 :no_program
@@ -52,12 +52,17 @@ goto end
 echo orient: sysorient failed with status %result%, genordet.txt not written
 
 :end
-rem Explorer runs a double-clicked file as cmd /c ""<its full path>" " in a
-rem window that closes when the file ends: only then wait for a key. Run from
-rem a console, another script or a program, never wait. timeout fails when
-rem there is no console to press a key on.
-setlocal EnableDelayedExpansion
-set "started_by=!cmdcmdline!"
-for %%f in ("%~f0") do set "rest=!started_by:%%~f=!"
-if defined started_by if "!rest!" neq "!started_by!" timeout /t 0 >nul 2>&1 && pause
+if not defined double_clicked exit /b %status%
+rem Waits only in the window Explorer opened. timeout fails when there is no
+rem console to press a key on, and then nothing waits.
+echo.
+echo Press a key to close this window.
+timeout /t 0 >nul 2>&1 && pause >nul
+popd
 exit /b %status%
+
+rem :run NAME [ARG]: runs NAME.exe from beside this file, or else NAME from
+rem the PATH, and ends with its exit status.
+:run
+if exist "%~dp0%~1.exe" ("%~dp0%~1.exe" %2) else (%~1 %2)
+exit /b %ERRORLEVEL%

@@ -135,12 +135,13 @@ masks classify(const unsigned char *p)
 inline int popcount(std::uint64_t v) { return __builtin_popcountll(v); }
 inline int lowest_bit(std::uint64_t v) { return __builtin_ctzll(v); }
 inline int highest_bit(std::uint64_t v) { return 63 - __builtin_clzll(v); }
-// Bits from..to-1; to is at most 64.
-inline std::uint64_t bit_range(int from, int to)
+// The first n bits, n from 0 to 64.
+inline std::uint64_t first_bits(int n)
 {
-    const std::uint64_t upto = to >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << to) - 1;
-    return upto & ~((std::uint64_t{1} << from) - 1);
+    return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
 }
+// Bits from..to-1, 0 <= from <= to <= 64.
+inline std::uint64_t bit_range(int from, int to) { return first_bits(to) & ~first_bits(from); }
 
 // --- The tally ---
 
@@ -168,8 +169,9 @@ struct tally_state {
     unsigned char token[TOKEN_MAX];
     int token_length;
 
-    bool pending_cr; // a CR at the end of the text so far
-    bool ended;      // past the end mark
+    bool pending_cr;  // a CR at the end of the text so far
+    bool pending_dot; // a number of outcome characters and '.' at the end of it
+    bool ended;       // past the end mark
     bool utf16_seen;
     unsigned char head[HEAD];
     int head_length;
@@ -301,16 +303,16 @@ void close_token(const unsigned char *p, const unsigned char *end)
     s.token_open = false;
     if (s.token_outcome && s.token_other) {
         note_token(s.r.words, 0);
-    } else if (s.token_outcome && !s.label) {
-        const bool colon = *p == ':';
-        const bool dot_blank = *p == '.' && end - p > 1 && p[1] == ' ';
-        if (colon || dot_blank) {
+    } else if (s.token_outcome && !s.label && (*p == ':' || *p == '.')) {
+        s.label_note.line = s.r.lines;
+        s.label_note.token_length = s.token_length;
+        std::memcpy(s.label_note.token, s.token, TOKEN_MAX);
+        s.label_note.after = *p;
+        // After '.', a blank must follow; it may be in the next text.
+        if (*p == ':' || (end - p > 1 && p[1] == ' '))
             s.label = true;
-            s.label_note.line = s.r.lines;
-            s.label_note.token_length = s.token_length;
-            std::memcpy(s.label_note.token, s.token, TOKEN_MAX);
-            s.label_note.after = *p;
-        }
+        else if (end - p == 1 && *p == '.')
+            s.pending_dot = true;
     }
 }
 
@@ -500,13 +502,17 @@ void tally_text(const unsigned char *bytes, std::size_t count)
         std::memcpy(s.head + s.head_length, p, n);
         s.head_length += static_cast<int>(n);
     }
+    if (count == 0)
+        return;
+    quote_from(p, end);
     if (s.ended) {
         after_end_mark(p, end);
         return;
     }
-    if (count == 0)
-        return;
-    quote_from(p, end);
+    if (s.pending_dot) {
+        s.pending_dot = false;
+        s.label = s.label || *p == ' ';
+    }
     if (s.pending_cr) {
         s.pending_cr = false;
         if (*p != '\n')
@@ -556,6 +562,8 @@ const tally_result &tally_finish()
         close_token(&nothing, &nothing + 1);
         end_line();
     }
+    if (s.r.end_mark)
+        s.r.end_mark_line.quote = whole_quote(true);
     s.r.utf16_without_mark = !s.utf16_seen && looks_like_utf16(s.head, s.head_length);
     s.r.single_bytes_after_utf16 =
         s.utf16_seen && s.tail_printable && s.tail_length >= 3 && s.tail_cr_lf && s.tail_outcome;

@@ -243,6 +243,9 @@ bool last_line_alone(report &out, const orientation &o, const tally_result &t, s
     if (others > written)
         std::snprintf(what, sizeof what, "the last %" PRId64 "%s %s dropped", others - written,
                       each, others - written == 1 ? "is" : "are");
+    else if (others + 1 == written)
+        std::snprintf(what, sizeof what, "%s %" PRId64 "%s is written as 0", o.along, written,
+                      each);
     else
         std::snprintf(what, sizeof what, "%ss %" PRId64 " to %" PRId64 "%s are written as 0",
                       o.along, others + 1, written, each);

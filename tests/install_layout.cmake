@@ -7,7 +7,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFI
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
-foreach(file bin/sysorient share/man/man1/sysorient.1.gz)
+foreach(file bin/sysorient bin/sysorient-check share/man/man1/sysorient.1.gz
+             share/man/man1/sysorient-check.1.gz)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "${file} was not installed")
     endif()

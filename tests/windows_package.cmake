@@ -1,6 +1,6 @@
 # cmake -D CPACK=... -D BUILD_DIR=... -D WORK=... -D VERSION=... -P windows_package.cmake
 # Packs the Windows zip afresh into WORK and checks what Windows users get:
-# the four files at the top of the zip, text files with CR LF line ends, a
+# the six files at the top of the zip, text files with CR LF line ends, a
 # README.txt without Markdown or Linux commands, and the version in the
 # program's version resource.
 function(fail what)
@@ -18,12 +18,13 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${zip} OUTPUT_VARIABLE listin
 string(STRIP "${listing}" listing)
 string(REPLACE "\n" ";" listing "${listing}")
 list(SORT listing)
-if(NOT listing STREQUAL "LICENSE.txt;README.txt;orient.bat;sysorient.exe")
+if(NOT listing STREQUAL
+   "LICENSE.txt;README.txt;orient-s.bat;orient.bat;sysorient-check.exe;sysorient.exe")
     fail("the zip holds ${listing}")
 endif()
 
 file(ARCHIVE_EXTRACT INPUT ${zip} DESTINATION ${WORK}/unpacked)
-foreach(name README.txt LICENSE.txt orient.bat)
+foreach(name README.txt LICENSE.txt orient.bat orient-s.bat)
     # As hex bytes each ended by ';' (file(READ) as text would drop the CRs).
     file(READ ${WORK}/unpacked/${name} hex HEX)
     string(REGEX REPLACE "(..)" "\\1;" bytes "${hex}")
@@ -37,7 +38,9 @@ foreach(pattern "\\]\\(" "\\]\\[" "```" "sudo" "apt-get" "\n#")
         fail("README.txt holds ${CMAKE_MATCH_0}")
     endif()
 endforeach()
-file(STRINGS ${WORK}/unpacked/sysorient.exe resource ENCODING UTF-16LE REGEX "^${VERSION}$")
-if(NOT resource)
-    fail("sysorient.exe has no version resource of ${VERSION}")
-endif()
+foreach(exe sysorient.exe sysorient-check.exe)
+    file(STRINGS ${WORK}/unpacked/${exe} resource ENCODING UTF-16LE REGEX "^${VERSION}$")
+    if(NOT resource)
+        fail("${exe} has no version resource of ${VERSION}")
+    endif()
+endforeach()
