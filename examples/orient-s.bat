@@ -1,9 +1,8 @@
 @echo off
 rem orient-s: does what "orient s" does, for system.txt files of one tip row
-rem per line: a double-click cannot pass an argument. orient.bat must stand
-rem beside this file.
+rem per line: a double-click cannot pass an argument. It runs the orient.bat
+rem of the current folder, where a double-click starts it, or else the one
+rem beside it (%% makes call expand that path once, itself).
 setlocal DisableDelayedExpansion
-set "ORIENT_BATCH_FILE=%~f0"
-rem %% makes call expand the path itself, once: a second expansion of the
-rem expanded path would break on %% in a folder name.
-call "%%~dp0orient.bat" s
+set "ORIENT_BATCH_NAME=%~nx0"
+if exist "orient.bat" (call orient.bat s) else call "%%~dp0orient.bat" s

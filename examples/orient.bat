@@ -12,20 +12,24 @@ set "status=1"
 
 rem Explorer runs a double-clicked file as cmd /c ""<its full path>" ". The
 rem command line is ORIENT_COMMAND_LINE if that is set (the tests set it),
-rem else the one that started cmd. orient-s.bat names itself in
-rem ORIENT_BATCH_FILE.
-if not defined ORIENT_BATCH_FILE set "ORIENT_BATCH_FILE=%~f0"
-set "explorer_tail=""%ORIENT_BATCH_FILE%" ""
+rem else the one that started cmd. Its quotes become / (no path holds one),
+rem so that cmd never reads the path as code; one expansion to a line.
+rem orient-s.bat gives its own name in ORIENT_BATCH_NAME.
+if not defined ORIENT_BATCH_NAME set "ORIENT_BATCH_NAME=%~nx0"
+set "started_by=%cmdcmdline:"=/%"
+if defined ORIENT_COMMAND_LINE set "started_by=%ORIENT_COMMAND_LINE:"=/%"
+rem Wine's cmd, whose command line is empty, gives "=/ here: no quote stays.
+set "started_by=%started_by:"=/%"
 set "double_clicked="
-setlocal EnableDelayedExpansion
-if not defined ORIENT_COMMAND_LINE set "ORIENT_COMMAND_LINE=!cmdcmdline!"
-set "tail="
-if defined ORIENT_COMMAND_LINE set "tail=!ORIENT_COMMAND_LINE:* /c =!"
-if /i "!tail!"=="!explorer_tail!" (endlocal & set "double_clicked=1") else endlocal
+if not defined started_by goto decided
+if not "%started_by:~-3%"=="/ /" goto decided
+if /i "%started_by: /c //=%"=="%started_by%" goto decided
+for %%s in ("%started_by:~0,-3%") do if /i "%%~nxs"=="%ORIENT_BATCH_NAME%" set "double_clicked=1"
+:decided
 
 rem Double-clicked on a network share, cmd starts in the Windows folder:
 rem pushd goes to the batch file's folder, mapping a share to a drive.
-if defined double_clicked pushd "%~dp0"
+if defined double_clicked pushd "%~dp0" 2>nul
 
 if exist "system.txt" goto convert
 echo orient: there is no system.txt in this folder
@@ -57,7 +61,8 @@ rem Waits only in the window Explorer opened. timeout fails when there is no
 rem console to press a key on, and then nothing waits.
 echo.
 echo Press a key to close this window.
-timeout /t 0 >nul 2>&1 && pause >nul
+timeout /t 0 >nul 2>&1
+if not errorlevel 1 pause >nul
 popd
 exit /b %status%
 

@@ -1,69 +1,122 @@
 #!/bin/sh
-# batch_example.sh WINE PROGRAM BATCH DIR PREFIX
-# Runs the example batch file under Wine's own cmd, in DIR beside a copy of
-# PROGRAM, with the Wine prefix PREFIX, and checks what it prints, its exit
-# status and genordet.txt: good, failing and missing systems, long lines,
-# the caller's variables, and no wait for a key without a console.
+# batch_example.sh WINE BUILD DIR PREFIX
+# Runs the batch files orient.bat and orient-s.bat under Wine's own cmd, with
+# sysorient.exe and sysorient-check.exe from BUILD beside them in folders
+# under DIR whose names hold what Windows users' folders hold (blanks, & ( )
+# ! % = and a non-ASCII letter), with the Wine prefix PREFIX. It checks what
+# they print, their exit status and genordet.txt: good, failing and missing
+# systems, the report, long lines and a full system, the caller's variables,
+# and the double-click decision against the command lines Explorer, a console
+# and other programs start cmd with (through ORIENT_COMMAND_LINE, as Wine's
+# cmd leaves %cmdcmdline% empty).
 set -u
-wine=$1 program=$2 batch=$3 dir=$4
-WINEPREFIX=$5 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=$1 build=$2 dir=$3
+WINEPREFIX=$4 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
-rm -rf "$dir" && mkdir -p "$dir" && cp "$program" "$batch" "$dir" && cd "$dir" || exit 1
+rm -rf "$dir" && mkdir -p "$dir" || exit 1
 failed=0
+prompt='Press a key to close this window.'
 
-# check NAME ARG SYSTEM STATUS OUTPUT GENORDET; SYSTEM - : no system.txt
-check() {
-    rm -f system.txt genordet.txt
-    [ "$3" = - ] || printf '%b' "$3" >system.txt
-    "$wine" cmd /c orient.bat $2 </dev/null >printed 2>/dev/null
+# fail WHAT: notes a failure.
+fail() {
+    echo "$folder: $1" >&2
+    failed=1
+}
+
+# run BATCH ARG: runs the batch file in the current folder; sets status and
+# out (CR removed).
+run() {
+    "$wine" cmd /c "$1" $2 </dev/null >printed 2>/dev/null
     status=$?
     out=$(tr -d '\r' <printed)
+}
+
+# check NAME BATCH ARG SYSTEM STATUS OUTPUT GENORDET; SYSTEM - : no system.txt
+check() {
+    rm -f system.txt genordet.txt
+    [ "$4" = - ] || printf '%b' "$4" >system.txt
+    run "$2" "$3"
     got=$(cat genordet.txt 2>/dev/null | tr -d '\r' | tr '\n' ' ')
-    if [ "$status" != "$4" ] || [ "$out" != "$5" ] || [ "$got" != "$6" ]; then
-        echo "$1: status $status, printed [$out], genordet.txt [$got]" >&2
-        failed=1
+    if [ "$status" != "$5" ] || [ "$out" != "$6" ] || [ "$got" != "$7" ]; then
+        fail "$1: status $status, printed [$out], genordet.txt [$got]"
     fi
 }
 
-check "good system" s '1 x 2\r\n0 1 1\r\n' 0 'genordet.txt: 3 games, 2 tip rows' '_10 _01 _21 '
-check "no outcomes" "" 'Spiele\r\n' 0 'genordet.txt: 0 games, 0 tip rows' ''
-check "16 games" "" "$(printf '1 2\\r\\n%.0s' 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16)" 1 \
+# decides NAME BATCH COMMAND-LINE WAIT: whether the batch file waits for a
+# key when cmd was started with COMMAND-LINE (yes or no).
+decides() {
+    printf '1 2\r\n' >system.txt
+    ORIENT_COMMAND_LINE=$3 "$wine" cmd /c "$2" </dev/null >printed 2>/dev/null
+    waits=no
+    tr -d '\r' <printed | grep -q -x -F "$prompt" && waits=yes
+    [ "$waits" = "$4" ] || fail "$1: waits $waits, printed [$(tr -d '\r' <printed)]"
+}
+
+labelled='Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n'
+labelled_report='system.txt: 3 games of 6 tip rows, one game per line
+line 3: "Spiel 3: x 1 1 2 2 2": 6 outcomes, and the last line with outcomes sets the count for every line: every game is cut to 6 tip rows
+system.txt: the other 2 lines with outcomes hold 7 each: the last 1 of each is dropped
+line 1: "Spiel 1: 1 x 2 1 1 x": the 1 of "1:" is read as outcome: is it a number in a label?
+line 2: "Spiel 2: 2 2 1 x 0 1": the 2 of "2:" is read as outcome: is it a number in a label?'
+
+for folder in "sp ace" "a & b" "(x)" "!y" "pct 100% sicher" "a=b" "Über"; do
+    mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
+    cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" \
+        "$build/orient-s.bat" . || exit 1
+    check "good system" orient.bat s '1 x 2\r\n0 1 1\r\n' 0 \
+        'system.txt: 3 games of 2 tip rows, one tip row per line' '_10 _01 _21 '
+    check "orient-s" orient-s.bat "" '1 x 2\r\n0 1 1\r\n' 0 \
+        'system.txt: 3 games of 2 tip rows, one tip row per line' '_10 _01 _21 '
+    check "labelled" orient.bat "" "$labelled" 0 "$labelled_report" '_110211 _222100 _011222 '
+    for batch in orient.bat orient-s.bat; do
+        path=$("$wine" winepath -w "$PWD/$batch" 2>/dev/null | tr -d '\r')
+        decides "$batch, Explorer" $batch "C:\\WINDOWS\\system32\\cmd.exe /c \"\"$path\" \"" yes
+        decides "$batch, a console" $batch 'C:\WINDOWS\system32\cmd.exe' no
+        decides "$batch, a console with /k" $batch "cmd.exe /k \"\"$path\" \"" no
+        decides "$batch, another program" $batch "C:\\WINDOWS\\system32\\cmd.exe /c $batch s" no
+        decides "$batch, another program, quoted" $batch "cmd /c \"$path\"" no
+        decides "$batch, Explorer with another file" $batch \
+            "C:\\WINDOWS\\system32\\cmd.exe /c \"\"$path.txt\" \"" no
+    done
+done
+
+folder=failures
+mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
+cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" . || exit 1
+check "no outcomes" orient.bat "" 'Spiele\r\n' 0 \
+    'system.txt: no games, read one game per line: genordet.txt is written empty
+system.txt: holds no outcome (0, 1, 2, x or X)' ''
+check "16 games" orient.bat "" "$(printf '1 2\\r\\n%.0s' $(seq 16))" 1 \
     "Mehr als 15 Spiele im System - System oder Orientierung nicht OK
+system.txt: more than 15 games, read one game per line: sysorient warns and writes nothing
+system.txt: read one tip row per line it is 2 games of 16 tip rows: run \`sysorient s\`
 orient: sysorient failed with status -1, genordet.txt not written" ''
-check "no system.txt" "" - 1 'orient: there is no system.txt in this folder' ''
+check "no system.txt" orient.bat "" - 1 'orient: there is no system.txt in this folder' ''
 printf '1\r\n' >system.txt.txt
-check "system.txt.txt" "" - 1 'orient: there is no system.txt in this folder
+check "system.txt.txt" orient.bat "" - 1 'orient: there is no system.txt in this folder
 orient: there is a system.txt.txt: rename it to system.txt' ''
 rm system.txt.txt
 
-# Lines longer than the 1023 characters a batch line read takes.
-printf '1%.0s' $(seq 5000) >system.txt
-printf '\r\n2\r\n' >>system.txt
-"$wine" cmd /c orient.bat </dev/null >printed 2>/dev/null
-if [ "$(tr -d '\r' <printed)" != "genordet.txt: 2 games, 1 tip row" ]; then
-    echo "long lines: printed [$(cat printed)]" >&2
-    failed=1
-fi
+# The counts of a system of 20000 tip rows, whose lines no batch line read takes.
+awk 'BEGIN { for (g = 0; g < 15; ++g) { for (t = 0; t < 20000; ++t) printf "%d", (g + t) % 3; printf "\r\n" } }' >system.txt
+run orient.bat ""
+[ "$out" = 'system.txt: 15 games of 20000 tip rows, one game per line' ] ||
+    fail "full system: status $status, printed [$out]"
 
 # Nothing the batch file sets stays behind in the console that called it.
-printf '@echo off\r\ncall orient.bat >nul\r\nif defined games echo games left behind\r\n' >caller.bat
+printf '@echo off\r\ncall orient.bat >nul\r\nif defined status echo status left behind\r\nif defined started_by echo started_by left behind\r\n' >caller.bat
 left=$("$wine" cmd /c caller.bat </dev/null 2>&1 | tr -d '\r')
-if [ -n "$left" ]; then
-    echo "caller: $left" >&2
-    failed=1
-fi
+[ -z "$left" ] || fail "caller: $left"
 
-# Started as Explorer starts a double-clicked file, with the full path, but
-# with input from a pipe that stays open: a wait for a key would hang.
-path=$("$wine" winepath -w "$dir/orient.bat" 2>/dev/null | tr -d '\r')
+# Started as Explorer starts a double-clicked file, but with input from a
+# pipe that stays open: a wait for a key would hang.
+path=$("$wine" winepath -w "$PWD/orient.bat" 2>/dev/null | tr -d '\r')
 mkfifo keys
 sleep 60 >keys &
 holder=$!
-timeout 30 "$wine" cmd /c "$path" <keys >printed 2>/dev/null
+ORIENT_COMMAND_LINE="C:\\WINDOWS\\system32\\cmd.exe /c \"\"$path\" \"" \
+    timeout 30 "$wine" cmd /c orient.bat <keys >printed 2>/dev/null
 status=$?
 kill $holder
-if [ "$status" != 0 ] || grep -q -i "press" printed; then
-    echo "no console: status $status, printed [$(cat printed)]" >&2
-    failed=1
-fi
+[ "$status" = 0 ] || fail "no console: status $status, printed [$(cat printed)]"
 exit $failed
