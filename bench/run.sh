@@ -2,9 +2,10 @@
 # bench/run.sh: builds the Release program and the benchmark tools, makes the
 # benchmark inputs, checks the program's result on each byte for byte, and
 # prints a table per input: median wall time (hyperfine), instructions
-# (callgrind, whole process) and peak RSS (GNU time) of sysorient and of two
-# baselines run on the same file in the same invocation, `cp system.txt
-# out.txt` and `wc -l system.txt`, with the ratios to them.
+# (callgrind, whole process) and peak RSS (GNU time) of sysorient, of
+# sysorient-check, and of two baselines run on the same file in the same
+# invocation, `cp system.txt out.txt` and `wc -l system.txt`, with the ratios
+# to them.
 # Needs: cmake ninja-build g++ libbenchmark-dev hyperfine valgrind time.
 # Options: --quick (fewer timing runs), --micro (also run the microbenchmarks).
 set -euo pipefail
@@ -23,10 +24,11 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 build=$root/build/bench
 program=$build/sysorient
+checker=$build/sysorient-check
 data=$build/data
 mkdir -p "$data"
 "$build/bench/make_inputs" "$data" 100
-bench/check_inputs.sh "$program" "$data"
+bench/check_inputs.sh "$program" "$data" "$checker"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -55,24 +57,32 @@ for input in tip-rows-spaced tip-rows-dense games-dense games-10000-spaced games
         cd "$work"
         # shellcheck disable=SC2086 # args is one word or none
         hyperfine -N --warmup 3 --runs "$runs" --export-csv times.csv --style none \
-            "$program $args" "cp system.txt out.txt" "wc -l system.txt" >/dev/null 2>&1
+            "$program $args" "cp system.txt out.txt" "wc -l system.txt" "$checker $args" \
+            >/dev/null 2>&1
         # shellcheck disable=SC2086
         ir_prog=$(instructions "$program" $args)
         ir_cp=$(instructions cp system.txt out.txt)
         ir_wc=$(instructions wc -l system.txt)
         # shellcheck disable=SC2086
+        ir_check=$(instructions "$checker" $args)
+        # shellcheck disable=SC2086
         rss_prog=$(peak_rss "$program" $args)
         rss_cp=$(peak_rss cp system.txt out.txt)
         rss_wc=$(peak_rss wc -l system.txt)
-        t_prog=$(median_ms 2) t_cp=$(median_ms 3) t_wc=$(median_ms 4)
+        # shellcheck disable=SC2086
+        rss_check=$(peak_rss "$checker" $args)
+        t_prog=$(median_ms 2) t_cp=$(median_ms 3) t_wc=$(median_ms 4) t_check=$(median_ms 5)
         echo
         echo "== $input ($size bytes${args:+, argument $args})"
         printf '%-12s %12s %14s %10s\n' command "median ms" instructions "peak KiB"
         printf '%-12s %12s %14s %10s\n' sysorient "$t_prog" "$ir_prog" "$rss_prog"
         printf '%-12s %12s %14s %10s\n' cp "$t_cp" "$ir_cp" "$rss_cp"
         printf '%-12s %12s %14s %10s\n' "wc -l" "$t_wc" "$ir_wc" "$rss_wc"
+        printf '%-12s %12s %14s %10s\n' check "$t_check" "$ir_check" "$rss_check"
         awk -v p="$t_prog" -v c="$t_cp" -v w="$t_wc" -v s="$size" 'BEGIN {
             printf "time: %.2f x cp, %.2f x wc -l; %.2f GB/s\n", p / c, p / w, s / (p / 1000) / 1e9 }'
+        awk -v k="$t_check" -v w="$t_wc" -v i="$ir_check" -v p="$ir_prog" 'BEGIN {
+            printf "check: %.2f x sysorient'"'"'s instructions, %.2f x the time of wc -l\n", i / p, k / w }'
     )
 done
 

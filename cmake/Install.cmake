@@ -15,6 +15,9 @@ if(NOT _newest MATCHES "^sysorient \\(${PROJECT_VERSION}\\) ")
 endif()
 
 if(WIN32)
+    # The title's rule as long as the title, whatever the version.
+    string(LENGTH "sysorient ${PROJECT_VERSION} for Windows" _title_length)
+    string(REPEAT "=" ${_title_length} README_TITLE_RULE)
     configure_file(packaging/README-windows.txt README.txt @ONLY NEWLINE_STYLE CRLF)
     configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
     configure_file(examples/orient.bat orient.bat @ONLY NEWLINE_STYLE CRLF)

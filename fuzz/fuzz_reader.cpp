@@ -1,13 +1,17 @@
-// libFuzzer target: arbitrary bytes through the reader and the writer.
+// libFuzzer target: arbitrary bytes through the reader, the writer and the
+// check of sysorient-check.
 //
 // The first byte plays the part of the first command-line argument ('s' or
 // 'S' for tip-row-per-line input); the rest is the system file. Each input
 // is read on every path this processor has, whole and in blocks of 1, 2 (up
 // to 8 KiB), 7 and 4096 bytes, and everything is checked against a plain
 // line-by-line model of the input rules, UTF-16 included (the result and the
-// table), and the bytes written against the table.
+// table), and the bytes written against the table. The check's report must
+// not depend on the path or the blocks, and its first line must name what
+// the reader made of the input.
 #include "memory_source.h"
 #include "oriented_writer.h"
+#include "system_check.h"
 #include "system_reader.h"
 
 #include <cstdint>
@@ -165,6 +169,43 @@ constexpr std::size_t SMALL_BLOCKS_UP_TO = 8192;
 system_table whole;
 system_table in_blocks;
 system_table modelled;
+system_table checked;
+
+int collect(void *context, const char *text, std::size_t length)
+{
+    auto &report = *static_cast<std::string *>(context);
+    report.append(text, length);
+    report += '\n';
+    return 0;
+}
+
+// The report on the input, and the check's result after it.
+std::string report_of(bool tip_rows, const std::uint8_t *data, std::size_t size, std::size_t block,
+                      read_path path)
+{
+    clear_for(checked, tip_rows, size);
+    memory_source source{data, size, block, 0};
+    std::string report;
+    const int status =
+        check_system(checked, byte_source{read_memory, &source}, {collect, &report}, path);
+    check(status == CHECK_CLEAN || status == CHECK_FINDINGS);
+    return report + std::to_string(status);
+}
+
+// The first line as the reader's result and table give it.
+std::string first_line(int status, const system_table &table)
+{
+    if (status == READ_TOO_MANY_GAMES)
+        return "system.txt: more than 15 games";
+    if (status == READ_TOO_MANY_TIP_ROWS)
+        return "system.txt: more than 20000 tip rows";
+    if (table.game_count == 0)
+        return "system.txt: no games";
+    return "system.txt: " + std::to_string(table.game_count) +
+           (table.game_count == 1 ? " game of " : " games of ") +
+           std::to_string(table.tip_row_count) +
+           (table.tip_row_count == 1 ? " tip row," : " tip rows,");
+}
 
 } // namespace
 
@@ -192,6 +233,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             check(same_tables(whole, in_blocks, size));
         }
     }
+
+    const std::string report = report_of(tip_rows, data, size, size + 1, read_path::portable);
+    const std::string first = first_line(status, whole);
+    check(report.compare(0, first.size(), first) == 0);
+    for (const read_path path :
+         {read_path::avx2, read_path::sse2, read_path::generic, read_path::portable})
+        if (read_path_available(path))
+            for (const std::size_t block : {size + 1, std::size_t{7}})
+                check(report_of(tip_rows, data, size, block, path) == report);
 
     clear_for(modelled, tip_rows, size);
     check(model(tip_rows, characters(data, size), modelled) == status);

@@ -132,7 +132,20 @@ masks classify(const unsigned char *p)
 
 #endif
 
-inline int popcount(std::uint64_t v) { return __builtin_popcountll(v); }
+// The number of set bits. Without the popcnt instruction (not in every
+// x86-64 processor) the builtin is a library call: sums of neighbouring
+// bits, then of pairs, then of nibbles, and a multiply adds the bytes.
+inline int popcount(std::uint64_t v)
+{
+#if defined(__POPCNT__) || !defined(__x86_64__)
+    return __builtin_popcountll(v);
+#else
+    v -= (v >> 1) & 0x5555555555555555U;
+    v = (v & 0x3333333333333333U) + ((v >> 2) & 0x3333333333333333U);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0FU;
+    return static_cast<int>((v * 0x0101010101010101U) >> 56);
+#endif
+}
 inline int lowest_bit(std::uint64_t v) { return __builtin_ctzll(v); }
 inline int highest_bit(std::uint64_t v) { return 63 - __builtin_clzll(v); }
 // The first n bits, n from 0 to 64.
@@ -150,13 +163,19 @@ constexpr int HEAD = 64; // bytes looked at for UTF-16 without its mark
 struct tally_state {
     tally_result r;
 
-    // The current line.
+    // The current line. Its quote is quotes[current]; a line with outcomes
+    // leaves its quote where it is, as the last line's, and the next line
+    // takes the other.
     std::int64_t outcomes;
-    line_quote quote; // its start, as far as read
-    bool has_word;    // a letter or digit that is no outcome
-    bool lone_cr;     // a CR without LF after an outcome
-    bool cr_inside;   // and an outcome after that
-    bool label;       // a number of outcome characters before ':' or ". "
+    line_quote quotes[2];
+    int current;
+    int last_quote;     // the quote of the last line with outcomes
+    int end_mark_quote; // the quote of the line the end mark ends
+    count_group *group; // the last line's count
+    bool has_word;      // a letter or digit that is no outcome
+    bool lone_cr;       // a CR without LF after an outcome
+    bool cr_inside;     // and an outcome after that
+    bool label;         // a number of outcome characters before ':' or ". "
     token_note label_note;
     // Notes made on this line before its quote was whole.
     token_note *unquoted[2 * NOTES_MAX + 1];
@@ -167,7 +186,8 @@ struct tally_state {
     bool token_outcome; // holds an outcome character
     bool token_other;   // and a letter or digit that is not one
     unsigned char token[TOKEN_MAX];
-    int token_length;
+    std::int64_t token_length;
+    std::int64_t token_outcomes;
 
     bool pending_cr;  // a CR at the end of the text so far
     bool pending_dot; // a number of outcome characters and '.' at the end of it
@@ -191,32 +211,43 @@ constexpr std::int64_t BINS = MAX_TIP_ROWS + 2;
 std::int64_t with_count[BINS];
 std::int64_t bin_of(std::int64_t outcomes) { return std::min(outcomes, BINS - 1); }
 
-void quote_from(const unsigned char *at, const unsigned char *end)
+line_quote &quote() { return s.quotes[s.current]; }
+
+void quote_from(line_quote &q, const unsigned char *at, const unsigned char *end)
 {
-    const auto n = std::min<std::ptrdiff_t>(QUOTE_MAX - s.quote.length, end - at);
+    const auto n = std::min<std::ptrdiff_t>(QUOTE_MAX - q.length, end - at);
     if (n > 0) {
-        std::memcpy(s.quote.bytes + s.quote.length, at, static_cast<std::size_t>(n));
-        s.quote.length += static_cast<int>(n);
+        std::memcpy(q.bytes + q.length, at, static_cast<std::size_t>(n));
+        q.length += static_cast<int>(n);
     }
 }
 
+// The quote takes up to QUOTE_MAX bytes, past the line's end if it is
+// shorter (whole_quote cuts them off): a copy of fixed size is a few moves.
 void start_line(const unsigned char *at, const unsigned char *end)
 {
-    s.quote.length = 0;
-    quote_from(at, end);
+    line_quote &q = quote();
+    if (end - at >= QUOTE_MAX) {
+        std::memcpy(q.bytes, at, QUOTE_MAX);
+        q.length = QUOTE_MAX;
+    } else {
+        q.length = 0;
+        quote_from(q, at, end);
+    }
 }
 
 // The quote of a finished line: up to its line end, and with the end mark
 // unless through_end_mark.
-line_quote whole_quote(bool through_end_mark = false)
+line_quote whole_quote(const line_quote &from, bool through_end_mark = false)
 {
-    line_quote q = s.quote;
-    for (int i = 0; i < q.length; ++i) {
-        if (q.bytes[i] == '\n' || (q.bytes[i] == 0x1A && !through_end_mark)) {
-            q.length = i;
-            break;
-        }
-    }
+    line_quote q = from;
+    const auto cut_at = [&q](unsigned char c) {
+        if (const void *found = std::memchr(q.bytes, c, static_cast<std::size_t>(q.length)))
+            q.length = static_cast<int>(static_cast<const unsigned char *>(found) - q.bytes);
+    };
+    cut_at('\n');
+    if (!through_end_mark)
+        cut_at(0x1A);
     return q;
 }
 
@@ -232,6 +263,7 @@ void note_token(notes<token_note> &kind, unsigned char after)
         return;
     n->line = s.r.lines;
     n->token_length = s.token_length;
+    n->outcomes = s.token_outcomes;
     std::memcpy(n->token, s.token, TOKEN_MAX);
     n->after = after;
     s.unquoted[s.unquoted_count++] = n;
@@ -250,33 +282,42 @@ count_group *group_of(std::int64_t outcomes)
     return g;
 }
 
+void count_line()
+{
+    tally_result &r = s.r;
+    r.before_last = r.lines_with_outcomes == 0 ? 0 : r.last.outcomes;
+    ++r.lines_with_outcomes;
+    r.max_outcomes = std::max(r.max_outcomes, s.outcomes);
+    r.last.line = r.lines;
+    r.last.outcomes = s.outcomes;
+    ++with_count[bin_of(s.outcomes)];
+    if (s.group == nullptr || s.group->outcomes != s.outcomes)
+        s.group = group_of(s.outcomes);
+    if (s.group != nullptr)
+        if (line_note *n = add_note(s.group->lines))
+            *n = {r.lines, s.outcomes, whole_quote(quote())};
+    if (s.cr_inside)
+        if (line_note *n = add_note(r.cr_inside))
+            *n = {r.lines, s.outcomes, whole_quote(quote())};
+    if (s.label && s.has_word) {
+        if (token_note *n = add_note(r.labels)) {
+            *n = s.label_note;
+            n->quote = whole_quote(quote());
+        }
+    }
+}
+
 // A line ends at a line end, at the end mark, or at the end of the input.
 void end_line()
 {
-    const line_quote quote = whole_quote();
-    if (s.outcomes != 0) {
-        tally_result &r = s.r;
-        r.before_last = r.lines_with_outcomes == 0 ? 0 : r.last.outcomes;
-        ++r.lines_with_outcomes;
-        r.max_outcomes = std::max(r.max_outcomes, s.outcomes);
-        r.last = {r.lines, s.outcomes, quote};
-        ++with_count[bin_of(s.outcomes)];
-        if (count_group *g = group_of(s.outcomes))
-            if (line_note *n = add_note(g->lines))
-                *n = r.last;
-        if (s.cr_inside)
-            if (line_note *n = add_note(r.cr_inside))
-                *n = r.last;
-        if (s.label && s.has_word) {
-            if (token_note *n = add_note(r.labels)) {
-                *n = s.label_note;
-                n->quote = quote;
-            }
-        }
-    }
     for (int i = 0; i < s.unquoted_count; ++i)
-        s.unquoted[i]->quote = quote;
+        s.unquoted[i]->quote = whole_quote(quote());
     s.unquoted_count = 0;
+    if (s.outcomes != 0) {
+        count_line();
+        s.last_quote = s.current;
+        s.current ^= 1;
+    }
     s.outcomes = 0;
     s.has_word = s.lone_cr = s.cr_inside = s.label = false;
 }
@@ -286,11 +327,12 @@ void add_to_token(const unsigned char *p, bool outcome)
     if (!s.token_open) {
         s.token_open = true;
         s.token_outcome = s.token_other = false;
-        s.token_length = 0;
+        s.token_length = s.token_outcomes = 0;
     }
     if (s.token_length < TOKEN_MAX)
         s.token[s.token_length] = *p;
     ++s.token_length;
+    s.token_outcomes += outcome ? 1 : 0;
     (outcome ? s.token_outcome : s.token_other) = true;
 }
 
@@ -306,6 +348,7 @@ void close_token(const unsigned char *p, const unsigned char *end)
     } else if (s.token_outcome && !s.label && (*p == ':' || *p == '.')) {
         s.label_note.line = s.r.lines;
         s.label_note.token_length = s.token_length;
+        s.label_note.outcomes = s.token_outcomes;
         std::memcpy(s.label_note.token, s.token, TOKEN_MAX);
         s.label_note.after = *p;
         // After '.', a blank must follow; it may be in the next text.
@@ -367,7 +410,8 @@ void scan(const unsigned char *p, const unsigned char *end, const unsigned char 
         } else if (cls == END_MARK_CLASS) {
             s.ended = true;
             s.r.end_mark = true;
-            s.r.end_mark_line = {s.r.lines, s.outcomes, whole_quote(true)};
+            s.r.end_mark_line.line = s.r.lines;
+            s.end_mark_quote = s.current;
             end_line();
             after_end_mark(p + 1, text_end);
             return;
@@ -439,15 +483,17 @@ void count_chunk(const unsigned char *p, const unsigned char *end, const masks &
     if (start != 0 || !s.token_open) {
         s.token_open = true;
         s.token_outcome = s.token_other = false;
-        s.token_length = 0;
+        s.token_length = s.token_outcomes = 0;
     }
     const std::uint64_t run = bit_range(start, CHUNK);
     s.token_outcome = s.token_outcome || (m.outcomes & run) != 0;
     s.token_other = s.token_other || (m.words & run) != 0;
+    s.token_outcomes += popcount(m.outcomes & run);
     const int length = CHUNK - start;
     if (s.token_length < TOKEN_MAX)
-        std::memcpy(s.token + s.token_length, p + start,
-                    static_cast<std::size_t>(std::min(length, TOKEN_MAX - s.token_length)));
+        std::memcpy(
+            s.token + s.token_length, p + start,
+            static_cast<std::size_t>(std::min<std::int64_t>(length, TOKEN_MAX - s.token_length)));
     s.token_length += length;
 }
 
@@ -504,11 +550,12 @@ void tally_text(const unsigned char *bytes, std::size_t count)
     }
     if (count == 0)
         return;
-    quote_from(p, end);
     if (s.ended) {
+        quote_from(s.quotes[s.end_mark_quote], p, end);
         after_end_mark(p, end);
         return;
     }
+    quote_from(quote(), p, end);
     if (s.pending_dot) {
         s.pending_dot = false;
         s.label = s.label || *p == ' ';
@@ -562,8 +609,9 @@ const tally_result &tally_finish()
         close_token(&nothing, &nothing + 1);
         end_line();
     }
+    s.r.last.quote = whole_quote(s.quotes[s.last_quote]);
     if (s.r.end_mark)
-        s.r.end_mark_line.quote = whole_quote(true);
+        s.r.end_mark_line.quote = whole_quote(s.quotes[s.end_mark_quote], true);
     s.r.utf16_without_mark = !s.utf16_seen && looks_like_utf16(s.head, s.head_length);
     s.r.single_bytes_after_utf16 =
         s.utf16_seen && s.tail_printable && s.tail_length >= 3 && s.tail_cr_lf && s.tail_outcome;

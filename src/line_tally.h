@@ -39,8 +39,9 @@ struct token_note {
     std::int64_t line;
     line_quote quote;
     unsigned char token[TOKEN_MAX];
-    int token_length;    // in full; above TOKEN_MAX only the start is kept
-    unsigned char after; // ':' or '.' for a number in a label
+    std::int64_t token_length; // in full; above TOKEN_MAX only the start is kept
+    std::int64_t outcomes;     // outcome characters in it
+    unsigned char after;       // ':' or '.' for a number in a label
 };
 
 // Notes of one kind: the first NOTES_MAX and how many there are in all.

@@ -7,23 +7,99 @@
 
 #include <algorithm>
 #include <cinttypes>
-#include <cstdio>
 #include <cstring>
 
 namespace sysorient {
 namespace {
+
+// --- Composing lines ---
+
+// The report's lines are composed here rather than by snprintf, whose
+// formatting machinery alone would take a few hundred KiB of memory. A
+// format is a printf format of %s, %c and integer conversions (%d, and
+// PRId64 in any of its spellings).
+
+// One argument of a line: text, or an integer (a character for %c).
+class piece {
+  public:
+    explicit piece(const char *text) : text_(text) {}
+    template <class Integer> explicit piece(Integer n) : number_(static_cast<std::int64_t>(n)) {}
+
+    // Appends the piece as conversion c asks, within [at, end).
+    char *put(char *at, const char *end, char c) const
+    {
+        if (c == 's')
+            return put_text(at, end, text_);
+        if (c == 'c') {
+            const char one[2] = {static_cast<char>(number_), '\0'};
+            return put_text(at, end, one);
+        }
+        char digits[24];
+        char *d = digits + sizeof digits;
+        *--d = '\0';
+        std::uint64_t magnitude = number_ < 0 ? 0 - static_cast<std::uint64_t>(number_)
+                                              : static_cast<std::uint64_t>(number_);
+        do
+            *--d = static_cast<char>('0' + magnitude % 10);
+        while ((magnitude /= 10) != 0);
+        if (number_ < 0)
+            *--d = '-';
+        return put_text(at, end, d);
+    }
+
+  private:
+    static char *put_text(char *at, const char *end, const char *text)
+    {
+        while (*text != '\0' && at < end)
+            *at++ = *text++;
+        return at;
+    }
+
+    const char *text_ = "";
+    std::int64_t number_ = 0;
+};
+
+// Composes format with pieces into out (cap bytes with its terminating zero);
+// returns the length.
+std::size_t compose(char *out, std::size_t cap, const char *format, const piece *pieces,
+                    std::size_t count)
+{
+    char *at = out;
+    const char *const end = out + cap - 1;
+    std::size_t next = 0;
+    for (const char *f = format; *f != '\0' && at < end; ++f) {
+        if (*f != '%') {
+            *at++ = *f;
+            continue;
+        }
+        while (f[1] != '\0' && std::strchr("sdc", f[1]) == nullptr)
+            ++f; // flags, widths and the letters of PRId64
+        if (f[1] == '\0')
+            break;
+        ++f;
+        if (next < count)
+            at = pieces[next++].put(at, end, *f);
+    }
+    *at = '\0';
+    return static_cast<std::size_t>(at - out);
+}
+
+template <std::size_t N, class... Args>
+std::size_t format_into(char (&out)[N], const char *format, const Args &...args)
+{
+    const piece pieces[] = {piece(""), piece(args)...};
+    return compose(out, N, format, pieces + 1, sizeof...(args));
+}
 
 // Report lines, each composed whole and handed to the sink.
 class report {
   public:
     explicit report(report_sink sink) : sink_(sink) {}
 
-    // A line from a printf format and its arguments.
-    template <class... Args> void line(const char *format, Args... args)
+    template <class... Args> void line(const char *format, const Args &...args)
     {
         char text[512];
-        const int n = std::snprintf(text, sizeof text, format, args...);
-        const auto length = static_cast<std::size_t>(std::clamp(n, 0, int{sizeof text} - 1));
+        const std::size_t length = format_into(text, format, args...);
         if (sink_.line(sink_.context, text, length) != 0)
             failed_ = true;
     }
@@ -241,14 +317,13 @@ bool last_line_alone(report &out, const orientation &o, const tally_result &t, s
     char what[128];
     const char *each = odd == 1 ? "" : " of each";
     if (others > written)
-        std::snprintf(what, sizeof what, "the last %" PRId64 "%s %s dropped", others - written,
-                      each, others - written == 1 ? "is" : "are");
+        format_into(what, "the last %" PRId64 "%s %s dropped", others - written, each,
+                    others - written == 1 ? "is" : "are");
     else if (others + 1 == written)
-        std::snprintf(what, sizeof what, "%s %" PRId64 "%s is written as 0", o.along, written,
-                      each);
+        format_into(what, "%s %" PRId64 "%s is written as 0", o.along, written, each);
     else
-        std::snprintf(what, sizeof what, "%ss %" PRId64 " to %" PRId64 "%s are written as 0",
-                      o.along, others + 1, written, each);
+        format_into(what, "%ss %" PRId64 " to %" PRId64 "%s are written as 0", o.along, others + 1,
+                    written, each);
     if (odd == 1)
         out.line("system.txt: the other line with outcomes holds %" PRId64 ": %s", others, what);
     else
@@ -280,33 +355,34 @@ void counts(report &out, const system_table &table, const tally_result &t)
 
 // --- Words and numbers ---
 
-// The outcomes a word adds, as digits: "Xanten" -> "0", "2024" -> "2 0 2".
+// The outcomes a word adds: "the outcome 0" for "Xanten", "the outcomes
+// 2 0 2" for "2024"; of a word longer than the report shows, their number.
 struct outcome_list {
-    char text[2 * TOKEN_MAX + 8];
-    int count;
+    char text[2 * TOKEN_MAX + 32];
 };
 
 outcome_list outcomes_of(const token_note &n)
 {
     outcome_list l{};
-    int at = 0;
-    const int kept = std::min(n.token_length, TOKEN_MAX);
-    for (int i = 0; i < kept; ++i) {
-        const unsigned char c = n.token[i];
-        if (c != '0' && c != '1' && c != '2' && c != 'x' && c != 'X')
-            continue;
-        if (l.count++ != 0)
-            l.text[at++] = ' ';
-        l.text[at++] = static_cast<char>('0' + (c & 3));
+    if (n.token_length > TOKEN_MAX) {
+        format_into(l.text, "%" PRId64 " outcome%s", n.outcomes, plural(n.outcomes));
+        return l;
     }
-    if (n.token_length > TOKEN_MAX)
-        std::memcpy(l.text + at, " ...", 4);
+    std::size_t at = format_into(l.text, "the outcome%s", plural(n.outcomes));
+    for (std::int64_t i = 0; i < n.token_length; ++i) {
+        const unsigned char c = n.token[i];
+        if (c == '0' || c == '1' || c == '2' || c == 'x' || c == 'X') {
+            l.text[at++] = ' ';
+            l.text[at++] = static_cast<char>('0' + (c & 3));
+        }
+    }
     return l;
 }
 
 shown token_of(const token_note &n)
 {
-    return shown_bytes(n.token, std::min(n.token_length, TOKEN_MAX));
+    return shown_bytes(n.token,
+                       static_cast<int>(std::min<std::int64_t>(n.token_length, TOKEN_MAX)));
 }
 
 void words(report &out, const tally_result &t)
@@ -314,10 +390,8 @@ void words(report &out, const tally_result &t)
     const auto kept = static_cast<int>(std::min<std::int64_t>(t.words.total, NOTES_MAX));
     for (int i = 0; i < kept; ++i) {
         const token_note &n = t.words.first[i];
-        const outcome_list l = outcomes_of(n);
-        out.line("line %" PRId64 ": \"%s\": \"%s%s\" is read as the outcome%s %s", n.line,
-                 quoted(n.quote).text, token_of(n).text, n.token_length > TOKEN_MAX ? "..." : "",
-                 l.count == 1 ? "" : "s", l.text);
+        out.line("line %" PRId64 ": \"%s\": \"%s%s\" is read as %s", n.line, quoted(n.quote).text,
+                 token_of(n).text, n.token_length > TOKEN_MAX ? "..." : "", outcomes_of(n).text);
         out.finding();
     }
     if (t.words.total > kept) {
@@ -331,7 +405,7 @@ void words(report &out, const tally_result &t)
         out.line("line %" PRId64 ": \"%s\": the %s of \"%s%c\" is read as outcome%s: is it a "
                  "number in a label?",
                  n.line, quoted(n.quote).text, token_of(n).text, token_of(n).text, n.after,
-                 plural(outcomes_of(n).count));
+                 plural(n.outcomes));
         out.finding();
     }
     if (t.labels.total > labels) {

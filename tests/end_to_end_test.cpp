@@ -7,6 +7,7 @@
 #include "memory_source.h"
 #include "oriented_writer.h"
 #include "run_program.h"
+#include "system_check.h"
 #include "system_reader.h"
 #include "test_systems.h"
 
@@ -56,12 +57,13 @@ class sandbox {
     fs::path file(const char *name) const { return work() / name; }
     void put(const char *name, const std::string &bytes) const { write_bytes(file(name), bytes); }
     std::string get(const char *name) const { return read_bytes(file(name)); }
-    program_run run(const std::vector<std::string> &args, const run_options &options = {}) const
+    program_run run(const std::vector<std::string> &args, const run_options &options = {},
+                    const char *program = SYSORIENT_EXE) const
     {
         run_options through = options;
         const std::vector<std::string> words = emulator();
         through.wrapper.insert(through.wrapper.end(), words.begin(), words.end());
-        return run_program(SYSORIENT_EXE, args, work(), root_ / "scratch", through);
+        return run_program(program, args, work(), root_ / "scratch", through);
     }
 
   private:
@@ -401,6 +403,101 @@ TEST(EndToEnd, HostileFiles)
             EXPECT_EQ(box.get("genordet.txt"), expected.oriented);
             expect_small_memory(r);
         }
+    }
+}
+
+struct check_report {
+    const char *name;
+    std::vector<std::string> args;
+    system_file kind;
+    std::string input;
+    int status;
+    std::vector<std::string> report; // its lines; the first few, for long reports
+    run_options options = {};
+};
+
+// sysorient-check prints its report, ends with 0, 1 or -1, and writes no file.
+TEST(EndToEnd, CheckReports)
+{
+    const std::string half(25'000'000, 'a');
+    const check_report cases[] = {
+        {"labels",
+         {},
+         system_file::holds_input,
+         "Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n",
+         1,
+         {"system.txt: 3 games of 6 tip rows, one game per line",
+          "line 3: \"Spiel 3: x 1 1 2 2 2\": 6 outcomes, and the last line with outcomes sets the "
+          "count for every line: every game is cut to 6 tip rows",
+          "system.txt: the other 2 lines with outcomes hold 7 each: the last 1 of each is dropped",
+          "line 1: \"Spiel 1: 1 x 2 1 1 x\": the 1 of \"1:\" is read as outcome: is it a number "
+          "in a label?",
+          "line 2: \"Spiel 2: 2 2 1 x 0 1\": the 2 of \"2:\" is read as outcome: is it a number "
+          "in a label?"}},
+        {"clean, s",
+         {"sss"},
+         system_file::holds_input,
+         OVERVIEW,
+         0,
+         {"system.txt: 3 games of 2 tip rows, one tip row per line"}},
+        {"UTF-16LE, Cyrillic",
+         {},
+         system_file::holds_input,
+         utf16(u"Кубань: 1 x 2\r\nСпартак: 0 1 1\r\n", false),
+         0,
+         {"system.txt: 2 games of 3 tip rows, one game per line"}},
+        {"tip rows without s",
+         {"-s"},
+         system_file::holds_input,
+         repeat("1 x 2 1\r\n", 27),
+         1,
+         {"system.txt: more than 15 games, read one game per line: sysorient warns and writes "
+          "nothing",
+          "system.txt: read one tip row per line it is 4 games of 27 tip rows: run `sysorient s`"}},
+        {"a line of 50 million characters",
+         {},
+         system_file::holds_input,
+         half + "1 x 2" + half + "\n0 1 1\n",
+         1,
+         {"system.txt: 2 games of 3 tip rows, one game per line"}},
+        {"system.txt missing", {}, system_file::missing, "", 255, {CANNOT_OPEN + CONSOLE_EOL}},
+        {"system.txt a directory",
+         {"s"},
+         system_file::directory,
+         "",
+         255,
+         {"system.txt: cannot be"}},
+#ifndef _WIN32
+        {"the report into a closed pipe",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         255,
+         {},
+         {{}, true, -1}},
+#endif
+    };
+    for (const check_report &c : cases) {
+        SCOPED_TRACE(c.name);
+        sandbox box;
+        if (c.kind == system_file::holds_input)
+            box.put("system.txt", c.input);
+        else if (c.kind == system_file::directory)
+            fs::create_directory(box.file("system.txt"));
+        box.put("genordet.txt", EARLIER);
+        const program_run r = box.run(c.args, c.options, SYSORIENT_CHECK_EXE);
+        EXPECT_EQ(r.status, c.status);
+        // The lines, the last one as far as it is given.
+        std::string start;
+        for (const std::string &line : c.report)
+            start += (start.empty() ? "" : CONSOLE_EOL) + line;
+        EXPECT_EQ(r.out.substr(0, start.size()), start);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(box.get("genordet.txt"), EARLIER);
+        if (c.kind == system_file::holds_input) {
+            EXPECT_EQ(box.get("system.txt"), c.input);
+        }
+        expect_small_memory(r);
     }
 }
 
