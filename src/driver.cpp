@@ -11,6 +11,13 @@
 #include <csignal>
 #include <cstdio>
 
+#include <sys/stat.h>
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace sysorient {
 namespace {
 
@@ -40,8 +47,38 @@ int read_system_file(system_table &t)
     return status;
 }
 
+// Empties genordet.txt after a failed write, so that nothing that looks
+// whole is left: only a regular file (not a pipe or a device), and as far as
+// it goes; the run fails whatever this meets.
+void empty_regular_file(std::FILE *file)
+{
+#if defined(_WIN32)
+    struct _stat64 st {};
+    const int fd = _fileno(file);
+    if (_fstat64(fd, &st) == 0 && (st.st_mode & _S_IFMT) == _S_IFREG)
+        static_cast<void>(_chsize_s(fd, 0));
+#else
+    struct stat st {};
+    const int fd = fileno(file);
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        static_cast<void>(ftruncate(fd, 0));
+#endif
+}
+
+// After a failed close the file is gone from our hands: it is opened again,
+// and so emptied, if it is a regular file.
+void empty_regular_file(const char *name)
+{
+    struct stat st {};
+    if (stat(name, &st) != 0 || (st.st_mode & S_IFMT) != S_IFREG)
+        return;
+    if (std::FILE *file = std::fopen(name, "wb"))
+        std::fclose(file);
+}
+
 // Creates or truncates genordet.txt in place. Returns WRITE_FAILED if it
-// cannot be created or if any write or the close fails.
+// cannot be created or if any write or the close fails; genordet.txt is then
+// left empty.
 int write_oriented_file(const system_table &t)
 {
     std::FILE *file = std::fopen(ORIENTED_FILE, "wb");
@@ -49,9 +86,16 @@ int write_oriented_file(const system_table &t)
         return WRITE_FAILED;
     // Unbuffered: each line is composed whole and goes out in one write.
     std::setvbuf(file, nullptr, _IONBF, 0);
-    const int status = write_oriented(t, byte_sink{write_file, file});
-    const bool closed = std::fclose(file) == 0;
-    return status == WRITE_OK && closed ? WRITE_OK : WRITE_FAILED;
+    if (write_oriented(t, byte_sink{write_file, file}) != WRITE_OK) {
+        empty_regular_file(file);
+        std::fclose(file);
+        return WRITE_FAILED;
+    }
+    if (std::fclose(file) != 0) {
+        empty_regular_file(ORIENTED_FILE);
+        return WRITE_FAILED;
+    }
+    return WRITE_OK;
 }
 
 // A write into a pipe nobody reads, or past a file-size limit, would end the

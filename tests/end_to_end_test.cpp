@@ -1,8 +1,7 @@
 // The built program, run in a fresh temporary directory per case. Every case
 // checks the exit status, standard output and standard error (always empty),
 // and genordet.txt byte for byte wherever a file of that name can be read:
-// not where it is a directory or the full disk's device, nor after a write
-// that failed half-way.
+// not where it is a directory or the full disk's device.
 #include "bench_inputs.h"
 #include "memory_source.h"
 #include "oriented_writer.h"
@@ -265,38 +264,73 @@ TEST(EndToEnd, OrientedFileCannotBeCreated)
     EXPECT_EQ(r.err, "");
 }
 
+enum class oriented_file { regular, full_disk, none };
+
 struct write_failure {
     const char *name;
     std::string input;
     run_options options;
-    bool full_disk; // genordet.txt a link to /dev/full
+    oriented_file kind;
     int status;
+    const char *inject = nullptr; // strace's fault for writes to genordet.txt
 };
 
 // A write that fails is a failure, not a signal: a full disk, a file-size
-// limit, the warning into a pipe nobody reads. With no game there is nothing
-// to write and so nothing to fail.
+// limit, an I/O error, the warning into a pipe nobody reads. A regular
+// genordet.txt is left empty, never with some of the games. With no game
+// there is nothing to write and so nothing to fail. strace counts the writes
+// to genordet.txt: one a game, 15 in the full system.
 TEST(EndToEnd, WriteFailuresEndInMinusOne)
 {
 #ifdef _WIN32
-    GTEST_SKIP() << "no /dev/full, pipe signal or file-size limit on Windows";
+    GTEST_SKIP() << "no /dev/full, pipe signal, file-size limit or strace on Windows";
 #else
+    const std::string full = full_system(layout{});
     const write_failure cases[] = {
-        {"a full disk", OVERVIEW, {}, true, 255},
-        {"a full disk, no games", "no games\n", {}, true, 0},
-        {"a file-size limit", full_system(layout{}), {{}, false, 100 * 1024}, false, 255},
-        {"the warning into a closed pipe", repeat("1 2\n", 16), {{}, true, -1}, false, 255},
+        {"a full disk", OVERVIEW, {}, oriented_file::full_disk, 255},
+        {"a full disk, no games", "no games\n", {}, oriented_file::full_disk, 0},
+        {"a file-size limit", full, {{}, false, 100 * 1024}, oriented_file::regular, 255},
+        {"no space at the 4th write", full, {}, oriented_file::regular, 255, "ENOSPC:when=4"},
+        {"no space at the last write", full, {}, oriented_file::regular, 255, "ENOSPC:when=15"},
+        {"an I/O error at the 4th write", full, {}, oriented_file::regular, 255, "EIO:when=4"},
+        {"an I/O error at the last write", full, {}, oriented_file::regular, 255, "EIO:when=15"},
+        {"the warning into a closed pipe",
+         repeat("1 2\n", 16),
+         {{}, true, -1},
+         oriented_file::none,
+         255},
     };
     for (const write_failure &c : cases) {
         SCOPED_TRACE(c.name);
         sandbox box;
         box.put("system.txt", c.input);
-        if (c.full_disk)
+        if (c.kind == oriented_file::full_disk)
             fs::create_symlink("/dev/full", box.file("genordet.txt"));
-        const program_run r = box.run({}, c.options);
+        else if (c.kind == oriented_file::regular)
+            box.put("genordet.txt", EARLIER);
+        run_options options = c.options;
+        if (c.inject != nullptr) {
+            if (!fs::exists("/usr/bin/strace"))
+                GTEST_SKIP() << "needs strace";
+            options.wrapper = {"/usr/bin/strace",
+                               "-o",
+                               "/dev/null",
+                               "-P",
+                               fs::canonical(box.file("genordet.txt")).string(),
+                               "-e",
+                               "trace=write",
+                               "-e",
+                               std::string("inject=write:error=") + c.inject,
+                               "-E",
+                               "ASAN_OPTIONS=detect_leaks=0"};
+        }
+        const program_run r = box.run({}, options);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, "");
+        if (c.kind == oriented_file::regular) {
+            EXPECT_EQ(box.get("genordet.txt").size(), 0U) << "genordet.txt is not empty";
+        }
     }
 #endif
 }
