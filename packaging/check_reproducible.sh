@@ -13,7 +13,7 @@ again=build/$preset-again
 rm -rf "$again"
 sleep 3
 cmake --preset "$preset" -B "$again" "$@" >/dev/null
-cmake --build "$again" --target sysorient >/dev/null
+cmake --build "$again" --target sysorient sysorient-check >/dev/null
 (cd "$again" && cpack >/dev/null)
 status=0
 for package in "$first"/*.deb "$first"/*.zip; do

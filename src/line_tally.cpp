@@ -60,6 +60,7 @@ constexpr int CHUNK = 64;
 // Bit i for byte i of a chunk, by the check's classes.
 struct masks {
     std::uint64_t outcomes, line_ends, crs, words, end_marks;
+    std::uint64_t label_ends; // ':' and '.', which may end a number in a label
 };
 
 #if defined(__GNUC__)
@@ -82,7 +83,7 @@ inline std::uint64_t bits_of(bytes16 v)
 // difference wraps high, and setting bit 5 makes every capital letter small.
 masks classify(const unsigned char *p)
 {
-    masks m{0, 0, 0, 0, 0};
+    masks m{0, 0, 0, 0, 0, 0};
     for (int i = 0; i < CHUNK; i += 16) {
         bytes16 b;
         std::memcpy(&b, p + i, sizeof b);
@@ -94,6 +95,7 @@ masks classify(const unsigned char *p)
         m.line_ends |= bits_of(reinterpret_cast<bytes16>(b == '\n')) << i;
         m.crs |= bits_of(reinterpret_cast<bytes16>(b == '\r')) << i;
         m.end_marks |= bits_of(reinterpret_cast<bytes16>(b == 0x1A)) << i;
+        m.label_ends |= bits_of(reinterpret_cast<bytes16>((b == ':') | (b == '.'))) << i;
     }
     return m;
 }
@@ -102,7 +104,7 @@ masks classify(const unsigned char *p)
 
 masks classify(const unsigned char *p)
 {
-    masks m{0, 0, 0, 0, 0};
+    masks m{0, 0, 0, 0, 0, 0};
     for (int i = 0; i < CHUNK; ++i) {
         const std::uint64_t bit = std::uint64_t{1} << i;
         switch (CHECK_CLASSES[p[i]]) {
@@ -427,12 +429,16 @@ void scan(const unsigned char *p, const unsigned char *end, const unsigned char 
 }
 
 // Whether the chunk can be counted from its masks alone: no end mark, no CR
-// without LF, and no word or number that could hold an outcome beside a
+// without LF, no outcome character right before ':' or '.' (a number in a
+// label, perhaps), and no word or number that could hold an outcome beside a
 // letter or digit, in the chunk or carried in from the one before.
 bool plain(const masks &m)
 {
     const std::uint64_t alnum = m.outcomes | m.words;
     if (m.end_marks != 0 || (m.crs & ~(m.line_ends >> 1)) != 0)
+        return false;
+    const std::uint64_t carried_outcome = s.token_open && s.token_outcome ? 1 : 0;
+    if (((m.outcomes << 1 | carried_outcome) & m.label_ends) != 0)
         return false;
     if (m.outcomes != 0 && (m.words != 0 || s.has_word))
         return false;
