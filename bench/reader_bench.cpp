@@ -3,6 +3,7 @@
 // composing the full table. Throughput is in bytes of input (reader) or
 // output (writer) per second.
 #include "bench_inputs.h"
+#include "fill_paths.h"
 #include "memory_source.h"
 #include "oriented_writer.h"
 #include "system_reader.h"
@@ -56,17 +57,13 @@ const system_file &input(const char *name)
 
 void register_reads()
 {
-    const std::pair<read_path, const char *> paths[] = {{read_path::avx2, "avx2"},
-                                                        {read_path::sse2, "sse2"},
-                                                        {read_path::generic, "generic"},
-                                                        {read_path::portable, "portable"}};
     for (const char *name :
          {"tip-rows-spaced", "tip-rows-dense", "games-dense", "games-spaced", "junk-8mb"})
-        for (const auto &[path, path_name] : paths)
-            if (read_path_available(path))
+        for (const path_entry &entry : path_table())
+            if (entry.runs_here())
                 benchmark::RegisterBenchmark(
-                    (std::string("read/") + name + "/" + path_name).c_str(),
-                    [name, path = path](benchmark::State &state) {
+                    (std::string("read/") + name + "/" + entry.name).c_str(),
+                    [name, path = entry.path](benchmark::State &state) {
                         bench_read(state, input(name), path);
                     });
 }

@@ -24,11 +24,13 @@ if(SYSORIENT_LINT)
                      ${PROJECT_SOURCE_DIR}/src/x86_path.cpp)
     # cppcheck checks the x86-64 configurations, the ones we ship. It does not
     # see struct members used only inside templates, hence the suppression.
+    # The paths this build has, as ReaderPaths.cmake lists them.
+    list(TRANSFORM SYSORIENT_READ_PATHS PREPEND -D OUTPUT_VARIABLE _path_definitions)
     foreach(_isa SSE2 AVX2)
         add_test(NAME lint.cppcheck-${_isa}
                  COMMAND ${SYSORIENT_CPPCHECK} --enable=warning,style,performance,portability
                          --std=c++17 --error-exitcode=1 --inline-suppr --quiet -D__SSE2__
-                         -D__${_isa}__ -DSYSORIENT_SSE2_PATH -DSYSORIENT_AVX2_PATH
+                         -D__${_isa}__ ${_path_definitions}
                          --suppress=unusedStructMember
                          -I ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src)
     endforeach()

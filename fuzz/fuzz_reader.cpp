@@ -9,6 +9,7 @@
 // table), and the bytes written against the table. The check's report must
 // not depend on the path or the blocks, and its first line must name what
 // the reader made of the input.
+#include "fill_paths.h"
 #include "memory_source.h"
 #include "oriented_writer.h"
 #include "system_check.h"
@@ -221,10 +222,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(status == READ_OK || status == READ_TOO_MANY_GAMES || status == READ_TOO_MANY_TIP_ROWS);
     check(whole.game_count >= 0 && whole.game_count <= MAX_GAMES);
     check(whole.tip_row_count >= 0 && whole.tip_row_count <= MAX_TIP_ROWS);
-    for (const read_path path :
-         {read_path::avx2, read_path::sse2, read_path::generic, read_path::portable}) {
-        if (!read_path_available(path))
+    for (const path_entry &entry : path_table()) {
+        if (!entry.runs_here())
             continue;
+        const read_path path = entry.path;
         for (const std::size_t block :
              {size + 1, std::size_t{1}, std::size_t{2}, std::size_t{7}, std::size_t{4096}}) {
             if (block < 7 && size > SMALL_BLOCKS_UP_TO)
@@ -237,11 +238,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string report = report_of(tip_rows, data, size, size + 1, read_path::portable);
     const std::string first = first_line(status, whole);
     check(report.compare(0, first.size(), first) == 0);
-    for (const read_path path :
-         {read_path::avx2, read_path::sse2, read_path::generic, read_path::portable})
-        if (read_path_available(path))
+    for (const path_entry &entry : path_table())
+        if (entry.runs_here())
             for (const std::size_t block : {size + 1, std::size_t{7}})
-                check(report_of(tip_rows, data, size, block, path) == report);
+                check(report_of(tip_rows, data, size, block, entry.path) == report);
 
     clear_for(modelled, tip_rows, size);
     check(model(tip_rows, characters(data, size), modelled) == status);

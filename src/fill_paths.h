@@ -1,5 +1,5 @@
 // The reader's paths, as the read loop in system_reader.cpp sees them. Each
-// path is a namespace with the same three functions:
+// path is a namespace with the same functions, declared below once for all:
 //
 //   int fill(table, stage, bytes, count)
 //       Fills the table from count bytes that follow those of earlier calls.
@@ -13,13 +13,18 @@
 //       Narrows units UTF-16 code units at bytes, in place, to one byte
 //       each: an ASCII code unit to its character, any other to a byte the
 //       reader skips.
+//   const char *identity()
+//       The path's own name, from its own source: a test holds each entry of
+//       the table of paths to the functions it names.
 //
 // portable reads byte by byte (portable_path.cpp); sse2 and avx2 read 64
 // bytes at a time on x86-64 (x86_path.cpp, built once for each instruction
-// set), and generic does on every other processor (generic_path.cpp).
+// set), and generic does with the compilers' vector types (generic_path.cpp,
+// on every other processor, and on x86-64 in the developer builds).
 #ifndef SYSORIENT_FILL_PATHS_H
 #define SYSORIENT_FILL_PATHS_H
 
+#include "system_reader.h"
 #include "system_table.h"
 #include "tip_row_stage.h"
 
@@ -33,29 +38,49 @@ constexpr int FILL_END_MARK = 3;
 // they are given, and use none of them: the buffer must extend that far.
 constexpr std::size_t FILL_OVERREAD = 128;
 
-namespace portable {
-int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, std::size_t count);
-void finish(system_table &table, tip_row_stage &stage);
-void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian);
-} // namespace portable
+// A path's functions, as the table of paths holds them.
+struct path_functions {
+    int (*fill)(system_table &, tip_row_stage &, const unsigned char *, std::size_t);
+    void (*finish)(system_table &, tip_row_stage &);
+    void (*narrow)(unsigned char *, std::size_t, bool);
+    const char *(*identity)();
+};
 
-namespace sse2 {
-int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, std::size_t count);
-void finish(system_table &table, tip_row_stage &stage);
-void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian);
-} // namespace sse2
+// One entry of the table of paths: the path, its name, whether this
+// processor runs it, and its functions.
+struct path_entry {
+    read_path path;
+    const char *name;
+    bool (*runs_here)();
+    path_functions functions;
+};
 
-namespace avx2 {
-int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, std::size_t count);
-void finish(system_table &table, tip_row_stage &stage);
-void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian);
-} // namespace avx2
+// The table of the paths this build has, fastest first (system_reader.cpp):
+// the one list that the read loop, the tests, the fuzzer and the benchmarks
+// go by.
+struct path_table_range {
+    const path_entry *first;
+    const path_entry *last;
+    [[nodiscard]] const path_entry *begin() const { return first; }
+    [[nodiscard]] const path_entry *end() const { return last; }
+};
+path_table_range path_table();
 
-namespace generic {
-int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, std::size_t count);
-void finish(system_table &table, tip_row_stage &stage);
-void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian);
-} // namespace generic
+#define SYSORIENT_PATH_FUNCTIONS                                                                   \
+    int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes,                \
+             std::size_t count);                                                                   \
+    void finish(system_table &table, tip_row_stage &stage);                                        \
+    void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian);                   \
+    const char *identity();
+
+// clang-format off
+namespace portable { SYSORIENT_PATH_FUNCTIONS }
+namespace sse2 { SYSORIENT_PATH_FUNCTIONS }
+namespace avx2 { SYSORIENT_PATH_FUNCTIONS }
+namespace generic { SYSORIENT_PATH_FUNCTIONS }
+// clang-format on
+
+#undef SYSORIENT_PATH_FUNCTIONS
 
 } // namespace sysorient
 

@@ -179,6 +179,29 @@ inline bytes16 narrowed(const unsigned char *from, bool big_endian)
     return (low & ascii) | (~ascii & 0x80);
 }
 
+// Moves the stage's first `count` rows into the table as the tip rows from
+// first_row on; first_row is a multiple of tip_row_stage::ROWS.
+void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_row, int count)
+{
+    bytes16 rows[16];
+    bytes16 scratch[16];
+    for (std::size_t r = 0; r < 16; ++r)
+        rows[r] = load16(stage.rows[r]);
+    interleave_round<1>(rows, scratch);
+    interleave_round<2>(scratch, rows);
+    interleave_round<4>(rows, scratch);
+    interleave_round<8>(scratch, rows);
+    for (int g = 0; g < MAX_GAMES; ++g) {
+        std::int8_t *cells =
+            table.cells + static_cast<std::ptrdiff_t>(g) * MAX_TIP_ROWS + first_row;
+        const bytes16 column = rows[bit_reversed(g)];
+        if (count == tip_row_stage::ROWS)
+            store16(cells, column);
+        else
+            std::memcpy(cells, &column, static_cast<std::size_t>(count));
+    }
+}
+
 #include "chunk_walker.h"
 
 } // namespace
@@ -190,6 +213,8 @@ int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, 
 
 void finish(system_table &table, tip_row_stage &stage) { finish_chunks(table, stage); }
 
+const char *identity() { return "vector-type"; }
+
 // In place: the bytes each step stores lie at or before those it has read,
 // and before those that later steps read.
 void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian)
@@ -199,30 +224,3 @@ void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian)
 }
 
 } // namespace sysorient::generic
-
-namespace sysorient {
-
-// The stage's transpose where this path is built: tip_row_stage.cpp has the
-// x86-64 one.
-void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_row, int count)
-{
-    using generic::bytes16;
-    bytes16 rows[16];
-    bytes16 scratch[16];
-    for (std::size_t r = 0; r < 16; ++r)
-        rows[r] = generic::load16(stage.rows[r]);
-    generic::interleave_round<1>(rows, scratch);
-    generic::interleave_round<2>(scratch, rows);
-    generic::interleave_round<4>(rows, scratch);
-    generic::interleave_round<8>(scratch, rows);
-    for (int g = 0; g < MAX_GAMES; ++g) {
-        std::int8_t *cells = table.cells + cell_index(g, first_row);
-        const bytes16 column = rows[generic::bit_reversed(g)];
-        if (count == tip_row_stage::ROWS)
-            generic::store16(cells, column);
-        else
-            std::memcpy(cells, &column, static_cast<std::size_t>(count));
-    }
-}
-
-} // namespace sysorient

@@ -85,4 +85,6 @@ void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian)
     }
 }
 
+const char *identity() { return "portable"; }
+
 } // namespace sysorient::portable

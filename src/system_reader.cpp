@@ -21,6 +21,7 @@
 #include "fill_paths.h"
 #include "tip_row_stage.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace sysorient {
@@ -28,68 +29,56 @@ namespace {
 
 constexpr std::size_t BLOCK_SIZE = std::size_t{1} << 17;
 
-// --- Choosing a path ---
+// --- The table of paths ---
 
-// A path: fill takes the input block by block; finish follows the last fill;
-// narrow turns UTF-16 into bytes for fill.
-struct path_functions {
-    int (*fill)(system_table &, tip_row_stage &, const unsigned char *, std::size_t);
-    void (*finish)(system_table &, tip_row_stage &);
-    void (*narrow)(unsigned char *, std::size_t, bool);
-};
-
-#if defined(SYSORIENT_SSE2_PATH)
-constexpr bool HAS_SSE2_PATH = true;
-#else
-constexpr bool HAS_SSE2_PATH = false;
-#endif
-#if defined(SYSORIENT_GENERIC_PATH)
-constexpr bool HAS_GENERIC_PATH = true;
-#else
-constexpr bool HAS_GENERIC_PATH = false;
-#endif
+bool always() { return true; }
 
 #if defined(SYSORIENT_AVX2_PATH)
 // 1 or 0 once the processor was asked, at the first read. A plain variable:
 // a guarded local static would bring in the C++ runtime library and its
 // start-up cost for this one bit; the reader runs on one thread.
 int avx2_answer = -1;
-#endif
 
 bool processor_has_avx2()
 {
-#if defined(SYSORIENT_AVX2_PATH)
     if (avx2_answer < 0)
         avx2_answer = __builtin_cpu_supports("avx2") ? 1 : 0;
     return avx2_answer == 1;
-#else
-    return false;
-#endif
 }
+#endif
 
-path_functions functions_of(read_path path)
-{
-    if (path == read_path::fastest)
-        path = read_path_available(read_path::avx2)      ? read_path::avx2
-               : read_path_available(read_path::sse2)    ? read_path::sse2
-               : read_path_available(read_path::generic) ? read_path::generic
-                                                         : read_path::portable;
-    switch (path) {
+// clang-format off
+#define SYSORIENT_FUNCTIONS_OF(ns) {ns::fill, ns::finish, ns::narrow_utf16, ns::identity}
+// clang-format on
+
+// The paths this build has, fastest first; read_path::fastest is the first
+// that runs here. On x86-64 the generic path is there only in developer
+// builds, for the tests, and comes after SSE2, which every x86-64 processor
+// runs. A new path is one entry here.
+constexpr path_entry PATHS[] = {
 #if defined(SYSORIENT_AVX2_PATH)
-    case read_path::avx2:
-        return {avx2::fill, avx2::finish, avx2::narrow_utf16};
+    {read_path::avx2, "AVX2", processor_has_avx2, SYSORIENT_FUNCTIONS_OF(avx2)},
 #endif
 #if defined(SYSORIENT_SSE2_PATH)
-    case read_path::sse2:
-        return {sse2::fill, sse2::finish, sse2::narrow_utf16};
+    {read_path::sse2, "SSE2", always, SYSORIENT_FUNCTIONS_OF(sse2)},
 #endif
 #if defined(SYSORIENT_GENERIC_PATH)
-    case read_path::generic:
-        return {generic::fill, generic::finish, generic::narrow_utf16};
+    {read_path::generic, "vector-type", always, SYSORIENT_FUNCTIONS_OF(generic)},
 #endif
-    default:
-        return {portable::fill, portable::finish, portable::narrow_utf16};
-    }
+    {read_path::portable, "portable", always, SYSORIENT_FUNCTIONS_OF(portable)},
+};
+
+#undef SYSORIENT_FUNCTIONS_OF
+
+// The entry of the path, or nullptr if this build does not have it or this
+// processor cannot run it.
+const path_entry *entry_of(read_path path)
+{
+    const path_entry *const end = PATHS + sizeof PATHS / sizeof PATHS[0];
+    const path_entry *e = std::find_if(PATHS, end, [path](const path_entry &p) {
+        return (path == read_path::fastest || p.path == path) && p.runs_here();
+    });
+    return e == end ? nullptr : e;
 }
 
 // --- Encodings ---
@@ -209,7 +198,10 @@ int fill_blocks(system_table &table, tip_row_stage &stage, byte_source source,
 // The end of the input, or the end mark, ends the last line.
 int read_with(system_table &table, byte_source source, read_path path, const text_watcher *watcher)
 {
-    const path_functions functions = functions_of(path);
+    const path_entry *entry = entry_of(path);
+    if (entry == nullptr)
+        return READ_FAILED;
+    const path_functions &functions = entry->functions;
     tip_row_stage stage{};
     int status = fill_blocks(table, stage, source, functions, watcher);
     if (status == READ_OK) {
@@ -222,19 +214,9 @@ int read_with(system_table &table, byte_source source, read_path path, const tex
 
 } // namespace
 
-bool read_path_available(read_path path)
-{
-    switch (path) {
-    case read_path::avx2:
-        return processor_has_avx2();
-    case read_path::sse2:
-        return HAS_SSE2_PATH;
-    case read_path::generic:
-        return HAS_GENERIC_PATH;
-    default:
-        return true;
-    }
-}
+path_table_range path_table() { return {PATHS, PATHS + sizeof PATHS / sizeof PATHS[0]}; }
+
+bool read_path_available(read_path path) { return entry_of(path) != nullptr; }
 
 int read_system(system_table &table, byte_source source, read_path path)
 {

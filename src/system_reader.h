@@ -33,7 +33,8 @@ struct byte_source {
 };
 
 // How the reader goes through the bytes. Every path fills the table alike;
-// the tests and the fuzzer hold them to each other.
+// the tests and the fuzzer hold them to each other. The paths a build has
+// are listed once, in the table of paths (fill_paths.h).
 enum class read_path {
     fastest,  // the fastest of the others that this build and processor have
     avx2,     // 64 bytes at a time with AVX2 (x86-64 processors that have it)
@@ -48,8 +49,8 @@ bool read_path_available(read_path path);
 // Reads a whole system from source into table, which must be as the driver
 // left it: all zero but for line_is_tip_row. Returns READ_OK, READ_FAILED
 // (a read error while more input was needed: the table is then partly
-// filled and must not be written), or one of the limit results. The path
-// must be available.
+// filled and must not be written), or one of the limit results. A path
+// that is not available gives READ_FAILED.
 int read_system(system_table &table, byte_source source, read_path path = read_path::fastest);
 
 // Something that looks at the input as the reader takes it, beside it (the

@@ -2,7 +2,8 @@
 // paths store each line's outcomes as one row of this stage, with a few
 // vector stores, and every 16 rows go into the table at once, turned into
 // 16 neighbouring cells of each game. Written straight into the table, each
-// outcome would land MAX_TIP_ROWS cells away from the one before it.
+// outcome would land MAX_TIP_ROWS cells away from the one before it. Each
+// vector path has its own transpose (move_stage_rows), in its own namespace.
 #ifndef SYSORIENT_TIP_ROW_STAGE_H
 #define SYSORIENT_TIP_ROW_STAGE_H
 
@@ -25,11 +26,6 @@ struct tip_row_stage {
 static_assert(MAX_TIP_ROWS % tip_row_stage::ROWS == 0,
               "the tip-row limit falls on the end of a stage");
 static_assert(MAX_GAMES < 16, "a row of the stage is one 16-byte vector");
-
-// Moves the stage's first `count` rows into the table as the tip rows from
-// first_row on; first_row is a multiple of tip_row_stage::ROWS. With SSE2 in
-// tip_row_stage.cpp on x86-64, with vector types in generic_path.cpp elsewhere.
-void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_row, int count);
 
 } // namespace sysorient
 

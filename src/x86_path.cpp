@@ -1,7 +1,6 @@
 // The SSE2 and AVX2 paths: the x86-64 chunk layer under the common walk of
-// chunk_walker.h. A 64-byte chunk is classified into its two masks, and a
-// run of outcomes side by side or one byte apart is stored with a few vector
-// instructions.
+// chunk_walker.h, and the stage's transpose. A 64-byte chunk is classified into its two masks, and
+// a run of outcomes side by side or one byte apart is stored with a few vector instructions.
 //
 // This file is built twice: as it stands for SSE2, which every x86-64
 // processor has, and with -mavx2 for AVX2. Each build is a namespace of its
@@ -244,6 +243,62 @@ constexpr std::size_t NARROW_UNITS = 32;
 
 #endif
 
+// --- The stage: a 16 x 16 byte transpose with SSE2 ---
+
+// Four rounds of interleaving pairs of vectors (bytes, then 2, 4 and 8 byte
+// units) turn 16 rows into 16 columns. They come out in bit-reversed order:
+// vector v holds column reverse(v), so column c is in vector reverse(c).
+constexpr int bit_reversed(int c)
+{
+    return (c & 1) << 3 | (c & 2) << 1 | (c & 4) >> 1 | (c & 8) >> 3;
+}
+
+template <int Round> void interleave(const __m128i (&from)[16], __m128i (&to)[16])
+{
+    for (std::size_t i = 0; i < 8; ++i) {
+        const __m128i a = from[2 * i];
+        const __m128i b = from[2 * i + 1];
+        if constexpr (Round == 0) {
+            to[i] = _mm_unpacklo_epi8(a, b);
+            to[i + 8] = _mm_unpackhi_epi8(a, b);
+        } else if constexpr (Round == 1) {
+            to[i] = _mm_unpacklo_epi16(a, b);
+            to[i + 8] = _mm_unpackhi_epi16(a, b);
+        } else if constexpr (Round == 2) {
+            to[i] = _mm_unpacklo_epi32(a, b);
+            to[i + 8] = _mm_unpackhi_epi32(a, b);
+        } else {
+            to[i] = _mm_unpacklo_epi64(a, b);
+            to[i + 8] = _mm_unpackhi_epi64(a, b);
+        }
+    }
+}
+
+// Moves the stage's first `count` rows into the table as the tip rows from
+// first_row on; first_row is a multiple of tip_row_stage::ROWS.
+void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_row, int count)
+{
+    __m128i rows[16];
+    __m128i scratch[16];
+    for (int r = 0; r < 16; ++r)
+        rows[r] = _mm_load_si128(reinterpret_cast<const __m128i *>(stage.rows[r]));
+    interleave<0>(rows, scratch);
+    interleave<1>(scratch, rows);
+    interleave<2>(rows, scratch);
+    interleave<3>(scratch, rows);
+    for (int g = 0; g < MAX_GAMES; ++g) {
+        // Not cell_index: an inline function of a shared header would be
+        // defined in this object too, built for AVX2 (see the file's head).
+        std::int8_t *cells =
+            table.cells + static_cast<std::ptrdiff_t>(g) * MAX_TIP_ROWS + first_row;
+        const __m128i column = rows[bit_reversed(g)];
+        if (count == tip_row_stage::ROWS)
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(cells), column);
+        else
+            std::memcpy(cells, &column, static_cast<std::size_t>(count));
+    }
+}
+
 #include "chunk_walker.h"
 
 } // namespace
@@ -254,6 +309,12 @@ int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, 
 }
 
 void finish(system_table &table, tip_row_stage &stage) { finish_chunks(table, stage); }
+
+#if defined(__AVX2__)
+const char *identity() { return "AVX2"; }
+#else
+const char *identity() { return "SSE2"; }
+#endif
 
 // In place: the bytes each step stores lie at or before those it has read,
 // and before those that later steps read.

@@ -4,6 +4,7 @@
 // byte by byte elsewhere: the report must not depend on which), and the
 // report's first line must say what the conversion itself makes of the file.
 #include "bench_inputs.h"
+#include "fill_paths.h"
 #include "memory_source.h"
 #include "oriented_writer.h"
 #include "system_check.h"
@@ -49,13 +50,13 @@ check_run check_in_blocks(const std::string &input, bool tip_rows, std::size_t b
 check_run check(const std::string &input, bool tip_rows)
 {
     const check_run whole = check_in_blocks(input, tip_rows, input.size() + 1, read_path::portable);
-    for (const read_path path :
-         {read_path::avx2, read_path::sse2, read_path::generic, read_path::portable}) {
-        if (!read_path_available(path))
+    for (const path_entry &path : path_table()) {
+        if (!path.runs_here())
             continue;
+        SCOPED_TRACE(std::string(path.name) + " path");
         for (const std::size_t block : {input.size() + 1, std::size_t{1}, std::size_t{7},
                                         std::size_t{100}, std::size_t{4096}}) {
-            const check_run r = check_in_blocks(input, tip_rows, block, path);
+            const check_run r = check_in_blocks(input, tip_rows, block, path.path);
             EXPECT_EQ(r.status, whole.status) << "block size " << block;
             EXPECT_EQ(r.lines, whole.lines) << "block size " << block;
         }

@@ -3,6 +3,7 @@
 // bytes, since a line end or the end mark can fall on any block boundary and
 // must not change the result.
 #include "bench_inputs.h"
+#include "fill_paths.h"
 #include "memory_source.h"
 #include "system_reader.h"
 #include "test_systems.h"
@@ -112,14 +113,11 @@ reading read(const std::string &input, bool tip_rows, bool fail_at_end = false)
 {
     const std::size_t all = input.size() + 1;
     const reading whole = read_in_blocks(input, tip_rows, all, fail_at_end, read_path::portable);
-    const std::pair<read_path, const char *> paths[] = {{read_path::avx2, "AVX2"},
-                                                        {read_path::sse2, "SSE2"},
-                                                        {read_path::generic, "vector-type"},
-                                                        {read_path::portable, "portable"}};
-    for (const auto &[path, name] : paths) {
-        if (!read_path_available(path))
+    for (const path_entry &entry : path_table()) {
+        if (!entry.runs_here())
             continue;
-        SCOPED_TRACE(std::string(name) + " path");
+        SCOPED_TRACE(std::string(entry.name) + " path");
+        const read_path path = entry.path;
         for (std::size_t block : {all, std::size_t{1}, std::size_t{2}, std::size_t{7},
                                   std::size_t{31}, std::size_t{4096}})
             EXPECT_EQ(read_in_blocks(input, tip_rows, block, fail_at_end, path), whole)
@@ -247,6 +245,12 @@ TEST(SystemReader, FillsTheTable)
          {"1", "2"}},
         {"passed-over text across blocks", repeat("Spiel A\n", 1100) + "1 x\n", GAMES, {"10"}},
         outcome_at_every_place_of_a_passed_chunk(),
+        // A chunk of end marks after one without outcomes is no chunk to
+        // pass over: the input ends there.
+        {"a chunk of end marks after text",
+         std::string(64, 'a') + std::string(64, '\x1A') + "1 2\n",
+         GAMES,
+         {}},
         // A chunk without outcomes is no line of its own while its line
         // already holds some.
         {"blanks after outcomes, past a chunk",
@@ -411,26 +415,47 @@ TEST(SystemReader, EnforcesTheLimits)
     }
 }
 
-// The AVX2 path exactly where this build has it and the processor runs it,
-// the SSE2 path on x86-64, the vector-type path on other processors.
-TEST(SystemReader, PathsAvailable)
+// The table of paths: each entry runs its own path's functions (a path's
+// identity() comes from its own source, and no two entries share a
+// function), and the fastest is the one this processor runs best: AVX2 where
+// the build has it and the processor runs it, else SSE2 on x86-64, else the
+// vector-type path where the build has it. The processor is asked here.
+TEST(SystemReader, TableOfPaths)
 {
-#if defined(SYSORIENT_AVX2_PATH)
-    EXPECT_EQ(read_path_available(read_path::avx2), __builtin_cpu_supports("avx2") != 0);
-#else
-    EXPECT_FALSE(read_path_available(read_path::avx2));
-#endif
-#if defined(SYSORIENT_SSE2_PATH)
-    EXPECT_TRUE(read_path_available(read_path::sse2));
-#else
-    EXPECT_FALSE(read_path_available(read_path::sse2));
-#endif
+    std::vector<const path_entry *> entries;
+    for (const path_entry &e : path_table()) {
+        SCOPED_TRACE(e.name);
+        EXPECT_STREQ(e.functions.identity(), e.name);
+        for (const path_entry *other : entries) {
+            EXPECT_NE(e.functions.fill, other->functions.fill) << other->name;
+            EXPECT_NE(e.functions.finish, other->functions.finish) << other->name;
+            EXPECT_NE(e.functions.narrow, other->functions.narrow) << other->name;
+            EXPECT_NE(e.path, other->path) << other->name;
+        }
+        entries.push_back(&e);
+        EXPECT_EQ(read_path_available(e.path), e.runs_here());
+    }
+    ASSERT_FALSE(entries.empty());
+    EXPECT_STREQ(entries.back()->name, "portable");
+
+    std::string fastest = "portable";
 #if defined(SYSORIENT_GENERIC_PATH)
-    EXPECT_TRUE(read_path_available(read_path::generic));
-#else
-    EXPECT_FALSE(read_path_available(read_path::generic));
+    fastest = "vector-type";
 #endif
-    EXPECT_TRUE(read_path_available(read_path::portable));
+#if defined(__x86_64__) && defined(SYSORIENT_SSE2_PATH)
+    fastest = "SSE2";
+#if defined(SYSORIENT_AVX2_PATH)
+    if (__builtin_cpu_supports("avx2") != 0)
+        fastest = "AVX2";
+#endif
+#endif
+    const auto first_running = std::find_if(entries.begin(), entries.end(),
+                                            [](const path_entry *e) { return e->runs_here(); });
+    ASSERT_NE(first_running, entries.end());
+    EXPECT_EQ((*first_running)->name, fastest);
+    // read_path::fastest reads as that path does: a table read on it fills
+    // the same cells as one read on the path by name.
+    EXPECT_TRUE(read_path_available(read_path::fastest));
 }
 
 TEST(SystemReader, FullTableInBothOrientations)
