@@ -218,6 +218,12 @@ path_table_range path_table() { return {PATHS, PATHS + sizeof PATHS / sizeof PAT
 
 bool read_path_available(read_path path) { return entry_of(path) != nullptr; }
 
+const char *read_path_name(read_path path)
+{
+    const path_entry *entry = entry_of(path);
+    return entry == nullptr ? nullptr : entry->name;
+}
+
 int read_system(system_table &table, byte_source source, read_path path)
 {
     return read_with(table, source, path, nullptr);

@@ -46,6 +46,10 @@ enum class read_path {
 // Whether this build, on this processor, has the path.
 bool read_path_available(read_path path);
 
+// The name of the path that read_system takes for path ("AVX2", "SSE2",
+// "vector-type", "portable"), or nullptr where it is not available.
+const char *read_path_name(read_path path);
+
 // Reads a whole system from source into table, which must be as the driver
 // left it: all zero but for line_is_tip_row. Returns READ_OK, READ_FAILED
 // (a read error while more input was needed: the table is then partly

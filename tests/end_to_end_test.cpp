@@ -272,14 +272,15 @@ struct write_failure {
     run_options options;
     oriented_file kind;
     int status;
-    const char *inject = nullptr; // strace's fault for writes to genordet.txt
+    const char *inject = nullptr; // strace's fault for a call on genordet.txt
 };
 
 // A write that fails is a failure, not a signal: a full disk, a file-size
 // limit, an I/O error, the warning into a pipe nobody reads. A regular
 // genordet.txt is left empty, never with some of the games. With no game
 // there is nothing to write and so nothing to fail. strace counts the writes
-// to genordet.txt: one a game, 15 in the full system.
+// to genordet.txt: one a game, 15 in the full system; a failed close leaves
+// the file open, and it is emptied by opening it again.
 TEST(EndToEnd, WriteFailuresEndInMinusOne)
 {
 #ifdef _WIN32
@@ -290,10 +291,31 @@ TEST(EndToEnd, WriteFailuresEndInMinusOne)
         {"a full disk", OVERVIEW, {}, oriented_file::full_disk, 255},
         {"a full disk, no games", "no games\n", {}, oriented_file::full_disk, 0},
         {"a file-size limit", full, {{}, false, 100 * 1024}, oriented_file::regular, 255},
-        {"no space at the 4th write", full, {}, oriented_file::regular, 255, "ENOSPC:when=4"},
-        {"no space at the last write", full, {}, oriented_file::regular, 255, "ENOSPC:when=15"},
-        {"an I/O error at the 4th write", full, {}, oriented_file::regular, 255, "EIO:when=4"},
-        {"an I/O error at the last write", full, {}, oriented_file::regular, 255, "EIO:when=15"},
+        {"no space at the 4th write",
+         full,
+         {},
+         oriented_file::regular,
+         255,
+         "write:error=ENOSPC:when=4"},
+        {"no space at the last write",
+         full,
+         {},
+         oriented_file::regular,
+         255,
+         "write:error=ENOSPC:when=15"},
+        {"an I/O error at the 4th write",
+         full,
+         {},
+         oriented_file::regular,
+         255,
+         "write:error=EIO:when=4"},
+        {"an I/O error at the last write",
+         full,
+         {},
+         oriented_file::regular,
+         255,
+         "write:error=EIO:when=15"},
+        {"an I/O error at the close", full, {}, oriented_file::regular, 255, "close:error=EIO"},
         {"the warning into a closed pipe",
          repeat("1 2\n", 16),
          {{}, true, -1},
@@ -312,15 +334,17 @@ TEST(EndToEnd, WriteFailuresEndInMinusOne)
         if (c.inject != nullptr) {
             if (!fs::exists("/usr/bin/strace"))
                 GTEST_SKIP() << "needs strace";
+            const std::string fault = c.inject;
+            const std::string call = fault.substr(0, fault.find(':'));
             options.wrapper = {"/usr/bin/strace",
                                "-o",
                                "/dev/null",
                                "-P",
                                fs::canonical(box.file("genordet.txt")).string(),
                                "-e",
-                               "trace=write",
+                               "trace=" + call,
                                "-e",
-                               std::string("inject=write:error=") + c.inject,
+                               "inject=" + fault,
                                "-E",
                                "ASAN_OPTIONS=detect_leaks=0"};
         }

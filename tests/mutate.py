@@ -11,7 +11,9 @@ It never touches this checkout's src/: it copies the tracked files (as they
 stand, uncommitted changes included) into --work (a temporary folder unless
 given; a given one is kept, with its build, for the next run), configures
 and builds the dev preset there, and refuses to start unless the unchanged
-copy builds and passes. Each change's tests get a time limit of several
+copy builds and passes. A change that leaves every object of the build as
+it was (code of another platform) is "not built". Each change's tests get a
+time limit of several
 times the unchanged copy's own time; a change that runs past it is a
 time-out, reported apart from the changes that a test caught. An interrupt
 (Ctrl-C, kill -TERM) ends the running build or test and everything it
@@ -26,6 +28,7 @@ The changes: a comparison turned around or made strict, && for ||, & for |,
 negation dropped, a statement deleted.
 """
 import argparse
+import hashlib
 import json
 import os
 import pathlib
@@ -174,6 +177,13 @@ class Copy:
         self.work = work
         self.build = work / "build" / "dev"
         self.unit_limit = self.suite_limit = None
+        self.objects = None
+
+    def object_hashes(self):
+        """The build's objects by content: a change that leaves them all as
+        they were is not in this build (another platform's code)."""
+        return {str(o): hashlib.sha1(o.read_bytes()).hexdigest()
+                for o in sorted(self.build.rglob("*.o"))}
 
     def tests(self):
         """0 when the tests pass, else their status or "timeout"; the unit
@@ -198,15 +208,19 @@ class Copy:
         end = time.monotonic()
         if unit != 0 or suite != 0:
             return "its tests fail"
+        self.objects = self.object_hashes()
         self.unit_limit = max(10.0, SLOWER * (middle - start))
         self.suite_limit = max(30.0, SLOWER * (end - middle))
         return None
 
     def verdict(self, path, text):
-        """"caught", "survived", "time-out" or "no build" for path holding text."""
+        """"caught", "survived", "time-out", "no build" or "not built" for
+        path holding text."""
         path.write_text(text)
         if run(["cmake", "--build", str(self.build)], self.work, 900) != 0:
             return "no build"
+        if self.object_hashes() == self.objects:
+            return "not built"
         result = self.tests()
         return "time-out" if result == "timeout" else "caught" if result != 0 else "survived"
 
@@ -256,7 +270,8 @@ def main():
     done = set()
     if args.resume and args.log and pathlib.Path(args.log).exists():
         done = {line.split(": ", 1)[1].strip() for line in open(args.log)
-                if line.split(":", 1)[0] in ("caught", "survived", "time-out", "no build")}
+                if line.split(":", 1)[0] in ("caught", "survived", "time-out", "no build",
+                                             "not built")}
     shard, shards = (int(x) for x in args.shard.split("/"))
     work = pathlib.Path(args.work).resolve() if args.work else pathlib.Path(
         tempfile.mkdtemp(prefix="sysorient-mutate-"))
@@ -282,7 +297,8 @@ def main():
                  if f.suffix == ".h" or compiled is None or f.name in compiled]
         if args.only:
             files = [f for f in files if f.name in args.only]
-        counts = {"caught": 0, "survived": 0, "time-out": 0, "no build": 0, "equivalent": 0}
+        counts = {"caught": 0, "survived": 0, "time-out": 0, "no build": 0, "not built": 0,
+                  "equivalent": 0}
         index = 0
         for path in files:
             name = str(path.relative_to(work))
