@@ -238,10 +238,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string report = report_of(tip_rows, data, size, size + 1, read_path::portable);
     const std::string first = first_line(status, whole);
     check(report.compare(0, first.size(), first) == 0);
+    // The tally takes whole chunks from their masks and small blocks byte by
+    // byte, whatever the path; blocks of 7 on one path meet both ways.
     for (const path_entry &entry : path_table())
         if (entry.runs_here())
-            for (const std::size_t block : {size + 1, std::size_t{7}})
-                check(report_of(tip_rows, data, size, block, entry.path) == report);
+            check(report_of(tip_rows, data, size, size + 1, entry.path) == report);
+    check(report_of(tip_rows, data, size, 7, read_path::fastest) == report);
 
     clear_for(modelled, tip_rows, size);
     check(model(tip_rows, characters(data, size), modelled) == status);
