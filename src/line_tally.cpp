@@ -121,6 +121,10 @@ masks classify(const unsigned char *p)
         case END_MARK_CLASS:
             m.end_marks |= bit;
             break;
+        case COLON:
+        case DOT:
+            m.label_ends |= bit;
+            break;
         default:
             break;
         }
