@@ -45,4 +45,9 @@ else()
     install(FILES ${PROJECT_SOURCE_DIR}/README.md ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
                   ${PROJECT_SOURCE_DIR}/packaging/copyright
             DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    if(SYSORIENT_DEBIAN_FLAGS)
+        # What lintian reports of the hardened build and why it is no fault.
+        install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+                DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME sysorient)
+    endif()
 endif()
