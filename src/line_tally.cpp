@@ -180,7 +180,7 @@ struct tally_state {
     bool label;         // a number of outcome characters before ':' or ". "
     token_note label_note;
     // Notes made on this line before its quote was whole.
-    token_note *unquoted[2 * NOTES_MAX + 1];
+    token_note *unquoted[NOTES_MAX]; // words only: at most NOTES_MAX are kept
     int unquoted_count;
 
     // The current word or number: a run of letters and digits.
@@ -258,17 +258,26 @@ template <class Note> Note *add_note(notes<Note> &n)
     return n.total++ < NOTES_MAX ? &n.first[n.total - 1] : nullptr;
 }
 
-void note_token(notes<token_note> &kind, unsigned char after)
+// The current word or number as a note of its line (quoted at the line's
+// end); after is the mark that ends a number in a label, or 0.
+token_note current_token(unsigned char after)
 {
-    token_note *n = add_note(kind);
-    if (n == nullptr)
-        return;
-    n->line = s.r.lines;
-    n->token_length = s.token_length;
-    n->outcomes = s.token_outcomes;
-    std::memcpy(n->token, s.token, TOKEN_MAX);
-    n->after = after;
-    s.unquoted[s.unquoted_count++] = n;
+    token_note n{};
+    n.line = s.r.lines;
+    n.token_length = s.token_length;
+    n.outcomes = s.token_outcomes;
+    std::memcpy(n.token, s.token, TOKEN_MAX);
+    n.after = after;
+    return n;
+}
+
+// A word or number that holds outcome characters beside other letters or digits.
+void note_word()
+{
+    if (token_note *n = add_note(s.r.words)) {
+        *n = current_token(0);
+        s.unquoted[s.unquoted_count++] = n;
+    }
 }
 
 count_group *group_of(std::int64_t outcomes)
@@ -346,13 +355,9 @@ void close_token(const unsigned char *p, const unsigned char *end)
         return;
     s.token_open = false;
     if (s.token_outcome && s.token_other) {
-        note_token(s.r.words, 0);
+        note_word();
     } else if (s.token_outcome && !s.label && (*p == ':' || *p == '.')) {
-        s.label_note.line = s.r.lines;
-        s.label_note.token_length = s.token_length;
-        s.label_note.outcomes = s.token_outcomes;
-        std::memcpy(s.label_note.token, s.token, TOKEN_MAX);
-        s.label_note.after = *p;
+        s.label_note = current_token(*p);
         // After '.', a blank must follow; it may be in the next text.
         if (*p == ':' || (end - p > 1 && p[1] == ' '))
             s.label = true;

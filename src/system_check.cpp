@@ -3,6 +3,7 @@
 // watches the same text, gives the findings.
 #include "system_check.h"
 
+#include "byte_classes.h"
 #include "line_tally.h"
 
 #include <algorithm>
@@ -370,10 +371,10 @@ outcome_list outcomes_of(const token_note &n)
     }
     std::size_t at = format_into(l.text, "the outcome%s", plural(n.outcomes));
     for (std::int64_t i = 0; i < n.token_length; ++i) {
-        const unsigned char c = n.token[i];
-        if (c == '0' || c == '1' || c == '2' || c == 'x' || c == 'X') {
+        const unsigned char value = BYTE_CLASSES[n.token[i]];
+        if (value <= OUTCOME_MAX) {
             l.text[at++] = ' ';
-            l.text[at++] = static_cast<char>('0' + (c & 3));
+            l.text[at++] = static_cast<char>('0' + value);
         }
     }
     return l;
