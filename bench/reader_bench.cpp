@@ -3,10 +3,10 @@
 // composing the full table. Throughput is in bytes of input (reader) or
 // output (writer) per second.
 #include "bench_inputs.h"
-#include "fill_paths.h"
 #include "memory_source.h"
-#include "oriented_writer.h"
-#include "system_reader.h"
+#include "read/fill_paths.h"
+#include "read/system_reader.h"
+#include "write/oriented_writer.h"
 
 #include <benchmark/benchmark.h>
 

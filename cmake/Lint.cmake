@@ -7,9 +7,10 @@ if(SYSORIENT_LINT)
     find_program(SYSORIENT_CLANG_TIDY NAMES clang-tidy-14 clang-tidy REQUIRED)
     find_program(SYSORIENT_CPPCHECK cppcheck REQUIRED)
 
-    file(GLOB _core_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp)
+    file(GLOB_RECURSE _core_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.cpp)
+    file(GLOB_RECURSE _src_headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.h)
     file(GLOB _all_sources CONFIGURE_DEPENDS
-         ${PROJECT_SOURCE_DIR}/src/*.cpp ${PROJECT_SOURCE_DIR}/src/*.h
+         ${_core_sources} ${_src_headers}
          ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h
          ${PROJECT_SOURCE_DIR}/fuzz/*.cpp ${PROJECT_SOURCE_DIR}/bench/*.cpp)
 
@@ -21,7 +22,7 @@ if(SYSORIENT_LINT)
                      ${_core_sources})
     add_test(NAME lint.clang-tidy-avx2
              COMMAND ${SYSORIENT_CLANG_TIDY} -p ${CMAKE_BINARY_DIR} --quiet --extra-arg=-mavx2
-                     ${PROJECT_SOURCE_DIR}/src/x86_path.cpp)
+                     ${PROJECT_SOURCE_DIR}/src/read/x86_path.cpp)
     # cppcheck checks the x86-64 configurations, the ones we ship. It does not
     # see struct members used only inside templates, hence the suppression.
     # The paths this build has, as ReaderPaths.cmake lists them.

@@ -6,7 +6,7 @@
 # turn it on, so that the tests, the sanitizers and the fuzzer run it on
 # every commit; the packaged programs do not carry it). Builds with
 # SYSORIENT_PORTABLE, and other compilers, read byte by byte only. Each path
-# is one entry in the table of paths in src/system_reader.cpp.
+# is one entry in the table of paths in src/read/system_reader.cpp.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$" AND NOT MSVC)
     set(_x86_64 ON)
 else()
@@ -39,17 +39,17 @@ function(sysorient_read_path definition source)
 endfunction()
 
 if(_x86_64 AND NOT SYSORIENT_PORTABLE)
-    sysorient_read_path(SYSORIENT_SSE2_PATH src/x86_path.cpp)
+    sysorient_read_path(SYSORIENT_SSE2_PATH src/read/x86_path.cpp)
     if(SYSORIENT_AVX2)
         # 64-bit Windows keeps the stack 16-byte aligned only; GCC may still
         # spill 32-byte vectors with aligned moves. The assembler makes every
         # such move an unaligned one.
-        sysorient_read_path(SYSORIENT_AVX2_PATH src/x86_path.cpp -mavx2
+        sysorient_read_path(SYSORIENT_AVX2_PATH src/read/x86_path.cpp -mavx2
                             $<$<BOOL:${MINGW}>:-Wa,-muse-unaligned-vector-move>)
     endif()
 endif()
 if(_vector_types AND (NOT _x86_64 OR SYSORIENT_GENERIC_ON_X86))
-    sysorient_read_path(SYSORIENT_GENERIC_PATH src/generic_path.cpp)
+    sysorient_read_path(SYSORIENT_GENERIC_PATH src/read/generic_path.cpp)
 endif()
 # The paths this build has, as definitions (SYSORIENT_SSE2_PATH and so on):
 # for the table of paths, and for the tests that check the choice of path.

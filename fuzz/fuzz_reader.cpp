@@ -9,11 +9,11 @@
 // table), and the bytes written against the table. The check's report must
 // not depend on the path or the blocks, and its first line must name what
 // the reader made of the input.
-#include "fill_paths.h"
+#include "check/system_check.h"
 #include "memory_source.h"
-#include "oriented_writer.h"
-#include "system_check.h"
-#include "system_reader.h"
+#include "read/fill_paths.h"
+#include "read/system_reader.h"
+#include "write/oriented_writer.h"
 
 #include <cstdint>
 #include <cstdlib>

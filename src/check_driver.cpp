@@ -1,8 +1,8 @@
 // sysorient-check: reads system.txt as sysorient does, writes no file, and
 // prints a report of what was read on standard output. Exit status 0 with
 // nothing to report, 1 with a finding, -1 when system.txt cannot be read.
+#include "check/system_check.h"
 #include "command_line.h"
-#include "system_check.h"
 #include "system_file.h"
 #include "system_table.h"
 

@@ -3,10 +3,10 @@
 // place that touches files or the console; the reading and writing proper
 // live in the core library.
 #include "command_line.h"
-#include "oriented_writer.h"
+#include "read/system_reader.h"
 #include "system_file.h"
-#include "system_reader.h"
 #include "system_table.h"
+#include "write/oriented_writer.h"
 
 #include <csignal>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #ifndef SYSORIENT_SYSTEM_FILE_H
 #define SYSORIENT_SYSTEM_FILE_H
 
-#include "system_reader.h"
+#include "read/system_reader.h"
 
 #include <cstdio>
 

@@ -3,12 +3,12 @@
 // and genordet.txt byte for byte wherever a file of that name can be read:
 // not where it is a directory or the full disk's device.
 #include "bench_inputs.h"
+#include "check/system_check.h"
 #include "memory_source.h"
-#include "oriented_writer.h"
+#include "read/system_reader.h"
 #include "run_program.h"
-#include "system_check.h"
-#include "system_reader.h"
 #include "test_systems.h"
+#include "write/oriented_writer.h"
 
 #include <gtest/gtest.h>
 

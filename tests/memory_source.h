@@ -4,7 +4,7 @@
 #ifndef SYSORIENT_MEMORY_SOURCE_H
 #define SYSORIENT_MEMORY_SOURCE_H
 
-#include "system_reader.h"
+#include "read/system_reader.h"
 
 #include <cstddef>
 

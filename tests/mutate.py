@@ -293,10 +293,11 @@ def main():
         commands = work / "build" / "dev" / "compile_commands.json"
         compiled = ({pathlib.Path(e["file"]).name for e in json.load(open(commands))}
                     if commands.exists() else None)
-        files = [f for f in sorted((work / "src").glob("*.[ch]*"))
+        files = [f for f in sorted((work / "src").rglob("*.[ch]*"))
                  if f.suffix == ".h" or compiled is None or f.name in compiled]
         if args.only:
-            files = [f for f in files if f.name in args.only]
+            files = [f for f in files
+                     if f.name in args.only or str(f.relative_to(work)) in args.only]
         counts = {"caught": 0, "survived": 0, "time-out": 0, "no build": 0, "not built": 0,
                   "equivalent": 0}
         index = 0

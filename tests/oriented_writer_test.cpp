@@ -1,5 +1,5 @@
 // The writer, writing into memory.
-#include "oriented_writer.h"
+#include "write/oriented_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -4,11 +4,11 @@
 // byte by byte elsewhere: the report must not depend on which), and the
 // report's first line must say what the conversion itself makes of the file.
 #include "bench_inputs.h"
-#include "fill_paths.h"
+#include "check/system_check.h"
 #include "memory_source.h"
-#include "oriented_writer.h"
-#include "system_check.h"
+#include "read/fill_paths.h"
 #include "test_systems.h"
+#include "write/oriented_writer.h"
 
 #include <gtest/gtest.h>
 

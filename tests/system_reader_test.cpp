@@ -3,9 +3,9 @@
 // bytes, since a line end or the end mark can fall on any block boundary and
 // must not change the result.
 #include "bench_inputs.h"
-#include "fill_paths.h"
 #include "memory_source.h"
-#include "system_reader.h"
+#include "read/fill_paths.h"
+#include "read/system_reader.h"
 #include "test_systems.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 // end mark, a CR without LF, a word carried in from the chunk before) goes
 // byte by byte through the check's classes, which are the reader's classes
 // with a few more distinctions that the reader does not need.
-#include "line_tally.h"
+#include "check/line_tally.h"
 
-#include "byte_classes.h"
+#include "read/byte_classes.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 // The portable path: the input one byte at a time, each through a table of
 // the byte classes that the input rules give. It runs on any processor, and
 // it is the reference that the tests and the fuzzer hold the vector paths to.
-#include "byte_classes.h"
-#include "fill_paths.h"
-#include "system_reader.h"
+#include "read/byte_classes.h"
+#include "read/fill_paths.h"
+#include "read/system_reader.h"
 #include "system_table.h"
 
 #include <array>

@@ -16,10 +16,10 @@
 // included, is skipped. The mark counts for nothing and an odd last byte is
 // ignored. Read byte by byte, a letter such as U+041A (bytes 1A 04) would end
 // the input. Every other file, UTF-8 included, is read byte by byte.
-#include "system_reader.h"
+#include "read/system_reader.h"
 
-#include "fill_paths.h"
-#include "tip_row_stage.h"
+#include "read/fill_paths.h"
+#include "read/tip_row_stage.h"
 
 #include <algorithm>
 #include <cstddef>

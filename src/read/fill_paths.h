@@ -24,9 +24,9 @@
 #ifndef SYSORIENT_FILL_PATHS_H
 #define SYSORIENT_FILL_PATHS_H
 
-#include "system_reader.h"
+#include "read/system_reader.h"
+#include "read/tip_row_stage.h"
 #include "system_table.h"
-#include "tip_row_stage.h"
 
 #include <cstddef>
 

@@ -1,5 +1,5 @@
 // Writing the oriented file from the system table.
-#include "oriented_writer.h"
+#include "write/oriented_writer.h"
 
 namespace sysorient {
 

@@ -7,10 +7,10 @@
 // own (sse2 or avx2), so no function compiled for AVX2 can stand in for one
 // of the other at link time; a test checks that the AVX2 object defines
 // nothing outside its namespace.
-#include "fill_paths.h"
-#include "system_reader.h"
+#include "read/fill_paths.h"
+#include "read/system_reader.h"
+#include "read/tip_row_stage.h"
 #include "system_table.h"
-#include "tip_row_stage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +27,7 @@
 namespace sysorient::SYSORIENT_PATH {
 namespace {
 
-#include "chunk_masks.h"
+#include "read/chunk_masks.h"
 
 // --- 16-byte vectors: SSE2, which both builds have ---
 
@@ -299,7 +299,7 @@ void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_
     }
 }
 
-#include "chunk_walker.h"
+#include "read/chunk_walker.h"
 
 } // namespace
 

@@ -1,10 +1,10 @@
 // The report of sysorient-check. The reading is read_system's own: the
 // table it fills gives the first line, and the tally (line_tally.h), which
 // watches the same text, gives the findings.
-#include "system_check.h"
+#include "check/system_check.h"
 
-#include "byte_classes.h"
-#include "line_tally.h"
+#include "check/line_tally.h"
+#include "read/byte_classes.h"
 
 #include <algorithm>
 #include <cinttypes>

@@ -4,7 +4,7 @@
 #ifndef SYSORIENT_SYSTEM_CHECK_H
 #define SYSORIENT_SYSTEM_CHECK_H
 
-#include "system_reader.h"
+#include "read/system_reader.h"
 #include "system_table.h"
 
 #include <cstddef>

@@ -6,10 +6,10 @@
 // Every shuffle names bytes by their place in memory, and a vector's bytes
 // are read as a number only where the byte order is handled, so that big-
 // and little-endian processors build the same masks.
-#include "fill_paths.h"
-#include "system_reader.h"
+#include "read/fill_paths.h"
+#include "read/system_reader.h"
+#include "read/tip_row_stage.h"
 #include "system_table.h"
-#include "tip_row_stage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +19,7 @@
 namespace sysorient::generic {
 namespace {
 
-#include "chunk_masks.h"
+#include "read/chunk_masks.h"
 
 // 16 bytes. A comparison gives 0 or all bits set in each byte.
 using bytes16 = unsigned char __attribute__((vector_size(16)));
@@ -202,7 +202,7 @@ void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_
     }
 }
 
-#include "chunk_walker.h"
+#include "read/chunk_walker.h"
 
 } // namespace
 
