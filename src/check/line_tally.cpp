@@ -19,6 +19,8 @@
 namespace sysorient {
 namespace {
 
+#include "bits.h"
+
 // --- Classes ---
 
 // The reader's classes (outcomes 0 to 2, SKIP, LINE_END, END_MARK_CLASS),
@@ -55,7 +57,7 @@ bool is_outcome(unsigned char b) { return CHECK_CLASSES[b] <= OUTCOME_MAX; }
 
 // --- Chunk masks ---
 
-constexpr int CHUNK = 64;
+constexpr int CHUNK = MASK_BITS;
 
 // Bit i for byte i of a chunk, by the check's classes.
 struct masks {
@@ -133,30 +135,6 @@ masks classify(const unsigned char *p)
 }
 
 #endif
-
-// The number of set bits. Without the popcnt instruction (not in every
-// x86-64 processor) the builtin is a library call: sums of neighbouring
-// bits, then of pairs, then of nibbles, and a multiply adds the bytes.
-inline int popcount(std::uint64_t v)
-{
-#if defined(__POPCNT__) || !defined(__x86_64__)
-    return __builtin_popcountll(v);
-#else
-    v -= (v >> 1) & 0x5555555555555555U;
-    v = (v & 0x3333333333333333U) + ((v >> 2) & 0x3333333333333333U);
-    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0FU;
-    return static_cast<int>((v * 0x0101010101010101U) >> 56);
-#endif
-}
-inline int lowest_bit(std::uint64_t v) { return __builtin_ctzll(v); }
-inline int highest_bit(std::uint64_t v) { return 63 - __builtin_clzll(v); }
-// The first n bits, n from 0 to 64.
-inline std::uint64_t first_bits(int n)
-{
-    return n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
-}
-// Bits from..to-1, 0 <= from <= to <= 64.
-inline std::uint64_t bit_range(int from, int to) { return first_bits(to) & ~first_bits(from); }
 
 // --- The tally ---
 
@@ -463,8 +441,8 @@ void count_chunk(const unsigned char *p, const unsigned char *end, const masks &
     if (line_ends != 0 && m.outcomes == 0 && s.outcomes == 0 && s.unquoted_count == 0) {
         // Lines without outcomes: only counted.
         const int last = highest_bit(line_ends);
-        s.r.line_feeds += popcount(line_ends);
-        s.r.lines += popcount(line_ends);
+        s.r.line_feeds += set_bits(line_ends);
+        s.r.lines += set_bits(line_ends);
         s.has_word = s.lone_cr = s.label = false;
         start_line(p + last + 1, end);
         from = last + 1;
@@ -473,7 +451,7 @@ void count_chunk(const unsigned char *p, const unsigned char *end, const masks &
     for (; line_ends != 0; line_ends &= line_ends - 1) {
         const int at = lowest_bit(line_ends);
         const std::uint64_t part = bit_range(from, at);
-        add_outcomes(popcount(m.outcomes & part));
+        add_outcomes(set_bits(m.outcomes & part));
         s.has_word = s.has_word || (m.words & part) != 0;
         ++s.r.line_feeds;
         end_line();
@@ -482,7 +460,7 @@ void count_chunk(const unsigned char *p, const unsigned char *end, const masks &
         from = at + 1;
     }
     const std::uint64_t rest = bit_range(from, CHUNK);
-    add_outcomes(popcount(m.outcomes & rest));
+    add_outcomes(set_bits(m.outcomes & rest));
     s.has_word = s.has_word || (m.words & rest) != 0;
 
     // The word or number at the chunk's end, if it reaches there.
@@ -499,7 +477,7 @@ void count_chunk(const unsigned char *p, const unsigned char *end, const masks &
     const std::uint64_t run = bit_range(start, CHUNK);
     s.token_outcome = s.token_outcome || (m.outcomes & run) != 0;
     s.token_other = s.token_other || (m.words & run) != 0;
-    s.token_outcomes += popcount(m.outcomes & run);
+    s.token_outcomes += set_bits(m.outcomes & run);
     const int length = CHUNK - start;
     if (s.token_length < TOKEN_MAX)
         std::memcpy(

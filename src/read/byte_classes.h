@@ -1,6 +1,8 @@
 // The input rules as a class for each byte value: what the reader makes of
-// every byte. The portable path reads through this table, and the check of
-// sysorient-check builds its own classes from it, so the rules stand here once.
+// every byte. The portable path reads through this table; the vector paths
+// are held to it byte value by byte value; the check of sysorient-check
+// builds its own classes and its chunk masks from it. The rules stand here
+// once.
 #ifndef SYSORIENT_BYTE_CLASSES_H
 #define SYSORIENT_BYTE_CLASSES_H
 
@@ -9,8 +11,12 @@
 namespace sysorient {
 
 // 0 to OUTCOME_MAX: an outcome of that value. SKIP: a byte the rules pass
-// over. LINE_END ends a line, END_MARK the input.
+// over. LINE_END ends a line, END_MARK_CLASS the input.
 enum : unsigned char { OUTCOME_MAX = 2, SKIP = 3, LINE_END = 4, END_MARK_CLASS = 5 };
+
+// The byte that ends a line, and the one that ends the input (Ctrl-Z).
+constexpr unsigned char LINE_END_BYTE = '\n';
+constexpr unsigned char END_MARK_BYTE = 0x1A;
 
 constexpr std::array<unsigned char, 256> make_byte_classes()
 {
@@ -23,8 +29,8 @@ constexpr std::array<unsigned char, 256> make_byte_classes()
     classes['X'] = 0;
     classes['1'] = 1;
     classes['2'] = 2;
-    classes['\n'] = LINE_END;
-    classes[0x1A] = END_MARK_CLASS;
+    classes[LINE_END_BYTE] = LINE_END;
+    classes[END_MARK_BYTE] = END_MARK_CLASS;
     return classes;
 }
 

@@ -1,7 +1,8 @@
-// What a vector path's chunk layer and its walk share: the 64-byte chunk,
-// its two masks and the bit tricks on them. Included inside the namespace of
-// each instruction set's path (so it includes nothing itself), that every
-// object built for an instruction set has its own copy.
+// What a vector path's chunk layer and its walk share: the 64-byte chunk and
+// its two masks (the bit tricks on them are in bits.h). Included inside the
+// namespace of each instruction set's path, after bits.h (so it includes
+// nothing itself), that every object built for an instruction set has its
+// own copy.
 //
 // Bit i of a mask stands for byte i of a chunk. A worked example, with 32
 // bytes instead of 64 and bit 0 on the left:
@@ -20,37 +21,13 @@
 #ifndef SYSORIENT_CHUNK_MASKS_H
 #define SYSORIENT_CHUNK_MASKS_H
 
-constexpr int CHUNK = 64;
-constexpr unsigned char END_MARK = 0x1A;
+constexpr int CHUNK = MASK_BITS;
+constexpr unsigned char END_MARK = END_MARK_BYTE;
 
 struct chunk_masks {
     std::uint64_t outcomes; // '0', '1', '2', 'x' and 'X'
     std::uint64_t specials; // line ends and end marks
 };
-
-// Index of the lowest set bit; the mask must not be 0.
-inline int lowest_bit(std::uint64_t mask) { return __builtin_ctzll(mask); }
-
-// The bits below the lowest set bit, or all bits if none is set: 0b10100 -> 0b00011.
-inline std::uint64_t bits_below_lowest(std::uint64_t mask) { return (mask & (0 - mask)) - 1; }
-
-// Whether the set bits are one block from bit 0: 0b0111 is, 0b0101 is not.
-inline bool is_solid(std::uint64_t shape) { return (shape & (shape + 1)) == 0; }
-
-// How many bits a solid shape holds: 0b0111 -> 3.
-inline int solid_length(std::uint64_t shape)
-{
-    return shape == ~std::uint64_t{0} ? CHUNK : lowest_bit(shape + 1);
-}
-
-// Whether no two set bits are neighbours: 0b0101 has none, 0b0110 has.
-inline bool has_no_neighbours(std::uint64_t shape) { return (shape & shape >> 1) == 0; }
-
-// The shape with each gap of one bit filled: 0b10101 -> 0b11111.
-inline std::uint64_t gaps_filled(std::uint64_t shape) { return shape | shape >> 1; }
-
-// The first n bits: 3 -> 0b0111. n is below 64.
-inline std::uint64_t first_bits(std::ptrdiff_t n) { return (std::uint64_t{1} << n) - 1; }
 
 // The value of an outcome character is in its low two bits: '0' 0x30,
 // '1' 0x31, '2' 0x32, 'x' 0x78, 'X' 0x58.

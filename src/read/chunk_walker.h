@@ -250,8 +250,9 @@ int walk_chunks(const unsigned char *p, const unsigned char *end, Target target)
     while (p < end) {
         chunk_masks m = classify(p);
         if (end - p < CHUNK) {
-            m.outcomes &= first_bits(end - p);
-            m.specials &= first_bits(end - p);
+            const std::uint64_t in_text = first_bits(static_cast<int>(end - p));
+            m.outcomes &= in_text;
+            m.specials &= in_text;
         }
         status = walk(p, m, target);
         if (status != READ_OK)

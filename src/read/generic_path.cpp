@@ -6,6 +6,7 @@
 // Every shuffle names bytes by their place in memory, and a vector's bytes
 // are read as a number only where the byte order is handled, so that big-
 // and little-endian processors build the same masks.
+#include "read/byte_classes.h"
 #include "read/fill_paths.h"
 #include "read/system_reader.h"
 #include "read/tip_row_stage.h"
@@ -19,6 +20,7 @@
 namespace sysorient::generic {
 namespace {
 
+#include "bits.h"
 #include "read/chunk_masks.h"
 
 // 16 bytes. A comparison gives 0 or all bits set in each byte.

@@ -18,6 +18,7 @@
 // the input. Every other file, UTF-8 included, is read byte by byte.
 #include "read/system_reader.h"
 
+#include "read/byte_classes.h"
 #include "read/fill_paths.h"
 #include "read/tip_row_stage.h"
 
@@ -205,7 +206,7 @@ int read_with(system_table &table, byte_source source, read_path path, const tex
     tip_row_stage stage{};
     int status = fill_blocks(table, stage, source, functions, watcher);
     if (status == READ_OK) {
-        alignas(16) static unsigned char line_end[1 + FILL_OVERREAD] = {'\n'};
+        alignas(16) static unsigned char line_end[1 + FILL_OVERREAD] = {LINE_END_BYTE};
         status = functions.fill(table, stage, line_end, 1);
     }
     functions.finish(table, stage);

@@ -7,6 +7,7 @@
 // own (sse2 or avx2), so no function compiled for AVX2 can stand in for one
 // of the other at link time; a test checks that the AVX2 object defines
 // nothing outside its namespace.
+#include "read/byte_classes.h"
 #include "read/fill_paths.h"
 #include "read/system_reader.h"
 #include "read/tip_row_stage.h"
@@ -27,6 +28,7 @@
 namespace sysorient::SYSORIENT_PATH {
 namespace {
 
+#include "bits.h"
 #include "read/chunk_masks.h"
 
 // --- 16-byte vectors: SSE2, which both builds have ---
