@@ -384,6 +384,35 @@ TEST(SystemReader, EveryByteValue)
     }
 }
 
+// Every code unit, in either byte order, narrows on every path to itself if
+// it is ASCII, and to a byte from 0x80 on if not: never to 0, which the
+// check takes for U+0000, nor to a character the rules would read.
+TEST(SystemReader, NarrowsEveryCodeUnit)
+{
+    constexpr std::size_t UNITS = 0x10000;
+    static unsigned char bytes[2 * UNITS + FILL_OVERREAD];
+    for (const path_entry &entry : path_table()) {
+        if (!entry.runs_here())
+            continue;
+        for (const bool big_endian : {false, true}) {
+            SCOPED_TRACE(std::string(entry.name) + (big_endian ? ", big-endian" : ""));
+            for (std::size_t unit = 0; unit < UNITS; ++unit) {
+                bytes[2 * unit + (big_endian ? 0 : 1)] = static_cast<unsigned char>(unit >> 8);
+                bytes[2 * unit + (big_endian ? 1 : 0)] = static_cast<unsigned char>(unit & 0xFF);
+            }
+            entry.functions.narrow(bytes, UNITS, big_endian);
+            int wrong = 0;
+            for (std::size_t unit = 0; unit < UNITS && wrong < 5; ++unit) {
+                const unsigned got = bytes[unit];
+                if (unit < 0x80 ? got != unit : got < 0x80) {
+                    ADD_FAILURE() << "code unit " << unit << " narrowed to " << got;
+                    ++wrong;
+                }
+            }
+        }
+    }
+}
+
 struct limit_case {
     const char *name;
     std::string input;

@@ -11,8 +11,9 @@
 //       an unfinished line.
 //   void narrow_utf16(bytes, units, big_endian)
 //       Narrows units UTF-16 code units at bytes, in place, to one byte
-//       each: an ASCII code unit to its character, any other to a byte the
-//       reader skips.
+//       each: an ASCII code unit to its character, any other to a byte from
+//       0x80 on (which the reader skips), never 0: the check tells U+0000
+//       from other characters by it.
 //   const char *identity()
 //       The path's own name, from its own source: a test holds each entry of
 //       the table of paths to the functions it names.

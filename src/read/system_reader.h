@@ -62,8 +62,8 @@ int read_system(system_table &table, byte_source source, read_path path = read_p
 // its end, also past the end mark and past a limit.
 struct text_watcher {
     // The text in order, as the reader's rules see it: UTF-16 narrowed to
-    // one byte per code unit (any byte from 0x80 on, or 0, for a code unit
-    // outside ASCII), every other file as it stands.
+    // one byte per code unit (a byte from 0x80 on for a code unit outside
+    // ASCII), every other file as it stands.
     void (*text)(void *context, const unsigned char *bytes, std::size_t count);
     // UTF-16 files only, before each call of text: the same code units as
     // they stand, two bytes each, and at the end of the input an odd last

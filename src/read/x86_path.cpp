@@ -145,7 +145,7 @@ inline __m256i swap_bytes_32(__m256i v)
     return _mm256_or_si256(_mm256_slli_epi16(v, 8), _mm256_srli_epi16(v, 8));
 }
 
-// As narrow_16, 32 code units at a time; the permutation puts the pack's
+// As narrow_16, 32 code units at a time; the permutation puts the packs'
 // 8-byte pieces back in order.
 inline void narrow_32(unsigned char *to, const unsigned char *from, bool big_endian)
 {
@@ -155,8 +155,8 @@ inline void narrow_32(unsigned char *to, const unsigned char *from, bool big_end
         a = swap_bytes_32(a);
         b = swap_bytes_32(b);
     }
-    _mm256_storeu_si256(reinterpret_cast<__m256i *>(to),
-                        _mm256_permute4x64_epi64(_mm256_packus_epi16(a, b), 0xD8));
+    const __m256i narrowed = _mm256_or_si256(_mm256_packus_epi16(a, b), _mm256_packs_epi16(a, b));
+    _mm256_storeu_si256(reinterpret_cast<__m256i *>(to), _mm256_permute4x64_epi64(narrowed, 0xD8));
 }
 constexpr std::size_t NARROW_UNITS = 32;
 
@@ -222,9 +222,11 @@ inline __m128i swap_bytes_16(__m128i v)
     return _mm_or_si128(_mm_slli_epi16(v, 8), _mm_srli_epi16(v, 8));
 }
 
-// Narrows 16 code units at from to bytes at to. The pack saturates: units
-// 0x80 to 0x7FFF become bytes 0x80 to 0xFF, and units from 0x8000 on, negative
-// as signed numbers, become 0. The reader skips all of those bytes.
+// Narrows 16 code units at from to bytes at to: an ASCII unit to itself,
+// any other to a byte from 0x80 on. Two packs saturate each unit, taken as
+// a signed number, to 0 to 0xFF and to -0x80 to 0x7F; OR-ed together they
+// give the unit itself below 0x80, 0xFF from 0x80 to 0x7FFF, and from
+// 0x8000 on (negative) 0x80, or the low byte from 0xFF80 on.
 inline void narrow_16(unsigned char *to, const unsigned char *from, bool big_endian)
 {
     __m128i a = load16(from);
@@ -233,7 +235,8 @@ inline void narrow_16(unsigned char *to, const unsigned char *from, bool big_end
         a = swap_bytes_16(a);
         b = swap_bytes_16(b);
     }
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(to), _mm_packus_epi16(a, b));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(to),
+                     _mm_or_si128(_mm_packus_epi16(a, b), _mm_packs_epi16(a, b)));
 }
 
 inline void narrow_32(unsigned char *to, const unsigned char *from, bool big_endian)
