@@ -7,8 +7,8 @@
 #include "system_file.h"
 #include "system_table.h"
 #include "write/oriented_writer.h"
+#include "write_signals.h"
 
-#include <csignal>
 #include <cstdio>
 
 #include <sys/stat.h>
@@ -96,19 +96,6 @@ int write_oriented_file(const system_table &t)
         return WRITE_FAILED;
     }
     return WRITE_OK;
-}
-
-// A write into a pipe nobody reads, or past a file-size limit, would end the
-// program by a signal. Ignored, they make the write fail, and the failure
-// ends the run with -1 like any other.
-void ignore_write_signals()
-{
-#if defined(SIGPIPE)
-    std::signal(SIGPIPE, SIG_IGN);
-#endif
-#if defined(SIGXFSZ)
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
 }
 
 } // namespace

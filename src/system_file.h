@@ -12,7 +12,7 @@ namespace sysorient {
 constexpr const char *SYSTEM_FILE = "system.txt";
 
 // Opens system.txt in binary mode, unbuffered (the reader reads in large
-// blocks of its own); nullptr if it cannot be opened.
+// blocks of its own); nullptr if it cannot be opened or is a folder.
 std::FILE *open_system_file();
 
 // A byte_source over an open file. A read that fails after delivering bytes
