@@ -9,6 +9,7 @@
 // table), and the bytes written against the table. The check's report must
 // not depend on the path or the blocks, and its first line must name what
 // the reader made of the input.
+#include "check/report_text.h"
 #include "check/system_check.h"
 #include "memory_source.h"
 #include "read/fill_paths.h"
@@ -180,16 +181,18 @@ int collect(void *context, const char *text, std::size_t length)
     return 0;
 }
 
-// The report on the input, and the check's result after it.
+check_state check_work;
+
+// The report on the input, in words, and the check's result after it.
 std::string report_of(bool tip_rows, const std::uint8_t *data, std::size_t size, std::size_t block,
                       read_path path)
 {
     clear_for(checked, tip_rows, size);
     memory_source source{data, size, block, 0};
-    std::string report;
-    const int status =
-        check_system(checked, byte_source{read_memory, &source}, {collect, &report}, path);
+    const int status = check_system(checked, byte_source{read_memory, &source}, check_work, path);
     check(status == CHECK_CLEAN || status == CHECK_FINDINGS);
+    std::string report;
+    check(render_report(check_work.findings, ENGLISH, {collect, &report}) == 0);
     return report + std::to_string(status);
 }
 

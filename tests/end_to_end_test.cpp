@@ -472,7 +472,24 @@ struct check_report {
     int status;
     std::vector<std::string> report; // its lines; the first few, for long reports
     run_options options = {};
+    const char *inject = nullptr; // strace's fault for a call on system.txt
 };
+
+const std::string CANNOT_OPEN =
+    "system.txt: cannot be opened: there is no system.txt here, or it cannot be read";
+
+// strace's fault for a call on system.txt in the box, as a wrapper.
+std::vector<std::string> injecting(const sandbox &box, const std::string &fault)
+{
+    return {"/usr/bin/strace", "-o", "/dev/null", "-P",
+            fs::canonical(box.file("system.txt")).string(), "-e",
+            "trace=" + fault.substr(0, fault.find(':')), "-e", "inject=" + fault,
+            // LeakSanitizer cannot work under strace.
+            "-E", "ASAN_OPTIONS=detect_leaks=0"};
+}
+
+// A report of more than 1 KiB: a word in each of many lines.
+std::string many_words() { return repeat("Mexiko 1 2\n", 5) + repeat("Spiel 2: 1 2 Mexiko\n", 30); }
 
 // sysorient-check prints its report, ends with 0, 1 or -1, and writes no file.
 TEST(EndToEnd, CheckReports)
@@ -524,7 +541,7 @@ TEST(EndToEnd, CheckReports)
          system_file::directory,
          "",
          255,
-         {"system.txt: cannot be"}},
+         {CANNOT_OPEN + CONSOLE_EOL}},
 #ifndef _WIN32
         {"the report into a closed pipe",
          {},
@@ -533,6 +550,32 @@ TEST(EndToEnd, CheckReports)
          255,
          {},
          {{}, true, -1}},
+        {"the report past a file-size limit",
+         {"s"},
+         system_file::holds_input,
+         many_words(),
+         255,
+         {"system.txt: 4 games of 35 tip rows, one tip row per line"},
+         {{}, false, 1024}},
+        {"a read error after the end mark",
+         {},
+         system_file::holds_input,
+         "1 2\n" + std::string(131067, ' ') + "\x1A" + repeat("Spiel 3: 1 2 x\n", 100),
+         1,
+         {"system.txt: 1 game of 2 tip rows, one game per line",
+          "line 2: \"" + std::string(QUOTE_MAX, ' ') +
+              "\": an end mark (Ctrl-Z, byte 1A) ends the reading here, and the file cannot be "
+              "read past it (a read error): what stands after it is not known"},
+         {},
+         "read:error=EIO:when=3"},
+        {"a read error before the end mark",
+         {"s"},
+         system_file::holds_input,
+         repeat("1 2 1 2 1 2 1\n", 20000),
+         255,
+         {"system.txt: cannot be read (a read error): sysorient writes nothing"},
+         {},
+         "read:error=EIO:when=2"},
 #endif
     };
     for (const check_report &c : cases) {
@@ -543,7 +586,13 @@ TEST(EndToEnd, CheckReports)
         else if (c.kind == system_file::directory)
             fs::create_directory(box.file("system.txt"));
         box.put("genordet.txt", EARLIER);
-        const program_run r = box.run(c.args, c.options, SYSORIENT_CHECK_EXE);
+        run_options options = c.options;
+        if (c.inject != nullptr) {
+            if (!fs::exists("/usr/bin/strace"))
+                GTEST_SKIP() << "needs strace";
+            options.wrapper = injecting(box, c.inject);
+        }
+        const program_run r = box.run(c.args, options, SYSORIENT_CHECK_EXE);
         EXPECT_EQ(r.status, c.status);
         // The lines, the last one as far as it is given.
         std::string start;
@@ -557,6 +606,25 @@ TEST(EndToEnd, CheckReports)
         }
         expect_small_memory(r);
     }
+}
+
+// A system.txt with no end, such as a device, does not keep the check
+// going for ever: it reads a bounded way past where sysorient stops.
+TEST(EndToEnd, CheckEndsOnEndlessInput)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "no /dev/urandom on Windows";
+#else
+    sandbox box;
+    fs::create_symlink("/dev/urandom", box.file("system.txt"));
+    const program_run r = box.run({}, {{"timeout", "120"}, false, -1}, SYSORIENT_CHECK_EXE);
+    EXPECT_EQ(r.status, 1);
+    const bool bounded = r.out.find(": the file goes on for more than ") != std::string::npos ||
+                         r.out.find("system.txt: only the first ") != std::string::npos;
+    EXPECT_TRUE(bounded) << r.out;
+    EXPECT_EQ(r.err, "");
+    expect_small_memory(r);
+#endif
 }
 
 // 1 GiB of zero bytes (a sparse file, so it costs no disk) and then a system.

@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace sysorient {
 namespace {
@@ -110,12 +111,33 @@ struct text {
     std::size_t count;
 };
 
+// In front of each block, room for a held byte (64, to keep the block
+// aligned); behind it, room for the vector paths to read past the text.
+constexpr std::size_t HELD_ROOM = 64;
+alignas(64) unsigned char block_buffer[HELD_ROOM + BLOCK_SIZE + FILL_OVERREAD];
+constexpr std::size_t BLOCK_CAPACITY = sizeof block_buffer - HELD_ROOM - FILL_OVERREAD;
+
+// A watcher's copy of a UTF-16 block's code units, which the reader narrows
+// in place: only touched when a watcher reads UTF-16.
+unsigned char unit_buffer[BLOCK_SIZE + 2];
+
+// One reading: what it fills, where its bytes come from, how it goes
+// through them, who watches, and what the read loop knows between blocks.
+struct read_run {
+    system_table &table;
+    tip_row_stage &stage;
+    byte_source source;
+    const path_functions &path;
+    const text_watcher *watcher;
+    decoder d;
+};
+
 // Makes text of the count bytes just read at block, with the held byte put in
 // front of them (block has room for it). UTF-16 is narrowed in place, after
 // the watcher, if any, has seen its code units.
-text decode(decoder &d, unsigned char *block, std::size_t count, const path_functions &path,
-            const text_watcher *watcher)
+text decode(read_run &run, unsigned char *block, std::size_t count)
 {
+    decoder &d = run.d;
     unsigned char *bytes = block;
     std::size_t n = count;
     if (d.held_count != 0) {
@@ -141,57 +163,93 @@ text decode(decoder &d, unsigned char *block, std::size_t count, const path_func
         d.held_count = 1;
     }
     const bool big_endian = d.enc == encoding::utf16be;
-    if (watcher != nullptr)
-        watcher->code_units(watcher->context, bytes, n - n % 2, big_endian);
-    path.narrow(bytes, n / 2, big_endian);
+    if (run.watcher != nullptr)
+        std::memcpy(unit_buffer, bytes, n - n % 2);
+    run.path.narrow(bytes, n / 2, big_endian);
     return {bytes, n / 2};
 }
 
 // At the end of the input: a lone first byte is text, half a code unit is not.
-text leftover(const decoder &d, unsigned char *block, const text_watcher *watcher)
+text leftover(const read_run &run, unsigned char *block)
 {
+    const decoder &d = run.d;
     block[0] = d.held;
     if (d.enc == encoding::undecided)
         return {block, d.held_count};
-    if (watcher != nullptr && d.enc != encoding::bytes)
-        watcher->code_units(watcher->context, block, d.held_count, d.enc == encoding::utf16be);
     return {block, 0};
 }
 
 // --- The read loop ---
 
+// Tells the watcher, if any, how the watching ended.
+void end_watch(const read_run &run, watch_end how)
+{
+    const decoder &d = run.d;
+    const bool utf16 = d.enc == encoding::utf16le || d.enc == encoding::utf16be;
+    const bool odd = how == watch_end::whole && utf16 && d.held_count != 0;
+    if (run.watcher != nullptr)
+        run.watcher->end(run.watcher->context, how, odd ? d.held : -1);
+}
+
+// Hands the text to the watcher, if any, with its code units if it is UTF-16.
+void watch(const read_run &run, const text &t)
+{
+    if (run.watcher == nullptr)
+        return;
+    const encoding enc = run.d.enc;
+    const bool utf16 = enc == encoding::utf16le || enc == encoding::utf16be;
+    run.watcher->text(
+        run.watcher->context,
+        watched_text{t.bytes, t.count, utf16 ? unit_buffer : nullptr, enc == encoding::utf16be});
+}
+
+// After the reader is done: whether the watcher has seen enough. Past
+// WATCH_PAST_READING bytes, a read that still finds input ends it.
+bool watched_enough(const read_run &run, std::int64_t past)
+{
+    if (run.watcher == nullptr)
+        return true;
+    if (past < WATCH_PAST_READING)
+        return false;
+    const std::ptrdiff_t more = run.source.read(run.source.context, block_buffer, 1);
+    end_watch(run, more > 0    ? watch_end::bounded
+                   : more == 0 ? watch_end::whole
+                               : watch_end::read_error);
+    return true;
+}
+
 // Fills the table block by block until the end of the input, the end mark,
 // a limit or a read error; returns READ_OK for the first two. With a
-// watcher, reads on to the end of the input, filling no more.
-int fill_blocks(system_table &table, tip_row_stage &stage, byte_source source,
-                const path_functions &path, const text_watcher *watcher)
+// watcher, reads on, filling no more, to the end of the input or
+// WATCH_PAST_READING bytes further.
+int fill_blocks(read_run &run)
 {
-    // In front of each block, room for a held byte (64, to keep the block
-    // aligned); behind it, room for the vector paths to read past the text.
-    constexpr std::size_t HELD_ROOM = 64;
-    alignas(64) static unsigned char buffer[HELD_ROOM + BLOCK_SIZE + FILL_OVERREAD];
-    unsigned char *const block = buffer + HELD_ROOM;
-    constexpr std::size_t CAPACITY = sizeof buffer - HELD_ROOM - FILL_OVERREAD;
-    decoder d;
-    bool filling = true;
+    unsigned char *const block = block_buffer + HELD_ROOM;
     int status = READ_OK;
+    std::int64_t past = -1; // bytes read after the reader was done
     for (;;) {
-        const std::ptrdiff_t count = source.read(source.context, block, CAPACITY);
-        if (count < 0)
-            return filling ? READ_FAILED : status;
-        const text t = count == 0
-                           ? leftover(d, block, watcher)
-                           : decode(d, block, static_cast<std::size_t>(count), path, watcher);
-        if (watcher != nullptr)
-            watcher->text(watcher->context, t.bytes, t.count);
-        if (filling) {
-            const int fill_status = path.fill(table, stage, t.bytes, t.count);
+        const std::ptrdiff_t count = run.source.read(run.source.context, block, BLOCK_CAPACITY);
+        if (count < 0) {
+            end_watch(run, watch_end::read_error);
+            return past < 0 ? READ_FAILED : status;
+        }
+        const text t =
+            count == 0 ? leftover(run, block) : decode(run, block, static_cast<std::size_t>(count));
+        watch(run, t);
+        if (past < 0) {
+            const int fill_status = run.path.fill(run.table, run.stage, t.bytes, t.count);
             if (fill_status != READ_OK) {
-                filling = false;
+                past = 0;
                 status = fill_status == FILL_END_MARK ? READ_OK : fill_status;
             }
+        } else {
+            past += count;
         }
-        if (count == 0 || (!filling && watcher == nullptr))
+        if (count == 0) {
+            end_watch(run, watch_end::whole);
+            return status;
+        }
+        if (past >= 0 && watched_enough(run, past))
             return status;
     }
 }
@@ -204,7 +262,8 @@ int read_with(system_table &table, byte_source source, read_path path, const tex
         return READ_FAILED;
     const path_functions &functions = entry->functions;
     tip_row_stage stage{};
-    int status = fill_blocks(table, stage, source, functions, watcher);
+    read_run run{table, stage, source, functions, watcher, decoder{}};
+    int status = fill_blocks(run);
     if (status == READ_OK) {
         alignas(16) static unsigned char line_end[1 + FILL_OVERREAD] = {LINE_END_BYTE};
         status = functions.fill(table, stage, line_end, 1);

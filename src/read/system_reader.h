@@ -7,6 +7,7 @@
 #include "system_table.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace sysorient {
 
@@ -57,24 +58,47 @@ const char *read_path_name(read_path path);
 // that is not available gives READ_FAILED.
 int read_system(system_table &table, byte_source source, read_path path = read_path::fastest);
 
+// How the watching of the input ended.
+enum class watch_end {
+    whole,      // at the end of the input
+    read_error, // at a read error
+    bounded,    // WATCH_PAST_READING bytes after the reader was done, with more to come
+};
+
+// How far a watcher is shown the input after the reader is done with it (at
+// the end mark, or at a limit): a file with no end, such as a device, must
+// not keep it going for ever.
+constexpr std::int64_t WATCH_PAST_READING = std::int64_t{16} << 20;
+
+// A piece of the input as a watcher sees it.
+struct watched_text {
+    // The text, as the reader's rules see it: UTF-16 narrowed to one byte a
+    // code unit (a byte from 0x80 on for a code unit outside ASCII), every
+    // other file as it stands.
+    const unsigned char *bytes;
+    std::size_t count;
+    // UTF-16 only (else nullptr): the same count code units as they stand
+    // in the file, two bytes each, in the file's byte order.
+    const unsigned char *units;
+    bool big_endian;
+};
+
 // Something that looks at the input as the reader takes it, beside it (the
-// check of sysorient-check). Unlike the table, it sees all of the input, to
-// its end, also past the end mark and past a limit.
+// check of sysorient-check). Unlike the table, it sees the input to its end,
+// also past the end mark and past a limit, up to WATCH_PAST_READING bytes
+// further.
 struct text_watcher {
-    // The text in order, as the reader's rules see it: UTF-16 narrowed to
-    // one byte per code unit (a byte from 0x80 on for a code unit outside
-    // ASCII), every other file as it stands.
-    void (*text)(void *context, const unsigned char *bytes, std::size_t count);
-    // UTF-16 files only, before each call of text: the same code units as
-    // they stand, two bytes each, and at the end of the input an odd last
-    // byte alone.
-    void (*code_units)(void *context, const unsigned char *bytes, std::size_t count,
-                       bool big_endian);
+    // The text in order.
+    void (*text)(void *context, const watched_text &text);
+    // Once, after the last text: how the watching ended, and the odd last
+    // byte of a UTF-16 file (no code unit, so in no text), or -1.
+    void (*end)(void *context, watch_end how, int odd_byte);
     void *context;
 };
 
-// read_system, with watcher shown all of the input. A read error after the
-// reader was done ends the watching and changes nothing.
+// read_system, with watcher shown the input. A read error after the reader
+// was done ends the watching (and says so to the watcher), and changes
+// nothing in the result.
 int read_system_watched(system_table &table, byte_source source, const text_watcher &watcher,
                         read_path path = read_path::fastest);
 

@@ -1,0 +1,43 @@
+// A report in words: each record, one line each, through the message table
+// of a language. This is the only place that makes text of findings.
+//
+// A message is a whole sentence with placeholders in braces:
+//   {line}     the finding's line          {quote}   the start of that line
+//   {word}     the word or number          {mark}    the mark after it
+//   {values}   the outcomes that the word holds, as "2 0 2"
+//   {0} - {3}  the finding's numbers
+// and choices of words, each branch written out whole:
+//   {0|one|other}  the first branch if number 0 is 1, else the second
+//   {o|game|tip row}  the first branch if a line is a game (one game per
+//                  line), the second if it is a tip row
+// Branches may hold placeholders and choices of their own.
+#ifndef SYSORIENT_REPORT_TEXT_H
+#define SYSORIENT_REPORT_TEXT_H
+
+#include "check/findings.h"
+
+#include <cstddef>
+
+namespace sysorient {
+
+// A receiver of report lines, each without its line end. line returns 0, or
+// -1 when it could not take the line.
+struct report_sink {
+    int (*line)(void *context, const char *text, std::size_t length);
+    void *context;
+};
+
+// The words of one language: the message of each kind of finding.
+struct language {
+    const char *(*message)(finding_kind kind);
+};
+
+extern const language ENGLISH;
+
+// Hands each record of r to sink as a line of text. Returns 0, or -1 as
+// soon as the sink refuses a line.
+int render_report(const report &r, const language &words, report_sink sink);
+
+} // namespace sysorient
+
+#endif
