@@ -629,9 +629,10 @@ bool same_facts(const tally_facts &a, const tally_facts &b)
 
 // The text in one piece (whole chunks go the chunk way where they can), or
 // a byte at a time (the byte way only).
-const tally_facts &tally_of(line_tally &tally, const std::string &text, bool whole)
+const tally_facts &tally_of(line_tally &tally, const std::string &text, bool whole,
+                            const path_entry &path)
 {
-    tally.start();
+    tally.start(path.functions.classify_chunks);
     const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
     if (whole)
         tally.text({bytes, text.size(), nullptr, false});
@@ -643,7 +644,7 @@ const tally_facts &tally_of(line_tally &tally, const std::string &text, bool who
 }
 
 // Every byte value at every place of a chunk, amid tip rows, amid words and
-// amid labels: the chunk way and the byte way find the same.
+// amid labels, on every path: the chunk way and the byte way find the same.
 TEST(SystemCheck, EveryByteValueBothWays)
 {
     static line_tally chunks;
@@ -653,15 +654,20 @@ TEST(SystemCheck, EveryByteValueBothWays)
         repeat("Bayern Dortmund\n", 12),
         repeat("Spiel 1: 2 1\r\n", 14),
     };
-    for (const std::string &context : contexts) {
-        for (unsigned value = 0; value < 256; ++value) {
-            for (std::size_t at = 64; at < 128; ++at) {
-                std::string text = context;
-                text[at] = static_cast<char>(value);
-                const tally_facts &whole = tally_of(chunks, text, true);
-                if (!same_facts(whole, tally_of(bytes, text, false)))
-                    ADD_FAILURE() << "byte " << value << " at " << at << " of \"" << context
-                                  << "\"";
+    for (const path_entry &path : path_table()) {
+        if (!path.runs_here())
+            continue;
+        SCOPED_TRACE(std::string(path.name) + " path");
+        for (const std::string &context : contexts) {
+            for (unsigned value = 0; value < 256; ++value) {
+                for (std::size_t at = 64; at < 128; ++at) {
+                    std::string text = context;
+                    text[at] = static_cast<char>(value);
+                    const tally_facts &whole = tally_of(chunks, text, true, path);
+                    if (!same_facts(whole, tally_of(bytes, text, false, path)))
+                        ADD_FAILURE()
+                            << "byte " << value << " at " << at << " of \"" << context << "\"";
+                }
             }
         }
     }

@@ -3,13 +3,16 @@
 // is counted from its masks (the chunk way); any other chunk (words beside
 // outcomes, the end mark, a CR without LF, a word carried in from the chunk
 // before) goes byte by byte through the check's classes (the byte way).
-// Both take their classes from check_classes.h, and the tests hold the two
-// ways to each other at every place of a chunk.
+// Both take their classes from byte_classes.h (the chunk way through the
+// reader's path), and the tests hold the two ways to each other at every
+// place of a chunk.
 //
 // A line's start is kept as a pointer into the text while the text lasts,
 // and copied only when the text ends: a quote is made of it only for a line
 // that a note names.
 #include "check/line_tally.h"
+
+#include "read/byte_classes.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,6 +23,8 @@ namespace {
 #include "bits.h"
 
 constexpr int CHUNK = MASK_BITS;
+
+bool is_outcome(unsigned char b) { return BYTE_CLASSES[b] <= OUTCOME_MAX; }
 
 template <class Note> Note *add_note(notes<Note> &n)
 {
@@ -100,8 +105,9 @@ std::int64_t count_histogram::lines_with(std::int64_t outcomes) const
 
 // --- Starting and finishing ---
 
-void line_tally::start()
+void line_tally::start(classifier classify_chunks)
 {
+    classify_chunks_ = classify_chunks;
     counts_.clear();
     facts_ = tally_facts{};
     facts_.counts = &counts_;
@@ -225,19 +231,37 @@ void line_tally::text(const watched_text &t)
         return;
     }
     continue_start(current_);
+    if (token_.open && token_.at == nullptr && token_.kept < TOKEN_MAX)
+        copy_token();
     carry_text_on(p);
-    for (; text_end - p >= CHUNK && !ended_; p += CHUNK) {
-        const check_masks m = classify_chunk(p);
-        if (plain(m))
-            count_chunk(p, m);
-        else
-            scan(p, p + CHUNK);
-    }
+    p = chunks(p, text_end);
     if (!ended_)
         scan(p, text_end);
     copy_start(current_);
     copy_start(last_);
     copy_start(end_mark_);
+    if (token_.at != nullptr)
+        copy_token();
+}
+
+// The whole chunks of the text, classified a batch at a time, each the
+// chunk way or the byte way; returns where they end.
+const unsigned char *line_tally::chunks(const unsigned char *p, const unsigned char *text_end)
+{
+    while (text_end - p >= CHUNK && !ended_) {
+        const auto count = std::min<std::ptrdiff_t>(BATCH, (text_end - p) / CHUNK);
+        classify_chunks_(p, static_cast<std::size_t>(count), batch_);
+        for (std::ptrdiff_t c = 0; c < count && !ended_; ++c, p += CHUNK) {
+            const chunk_classes &m = batch_[c];
+            if (quiet(m))
+                quiet_chunk(p, m);
+            else if (plain(m))
+                count_chunk(p, m);
+            else
+                scan(p, p + CHUNK);
+        }
+    }
+    return p;
 }
 
 // The zero bytes near the start of a file without a UTF-16 mark.
@@ -380,7 +404,7 @@ void line_tally::after_end_mark(const unsigned char *p, const unsigned char *end
 {
     facts_.after_end_mark += (end - p) * (text_.units != nullptr ? 2 : 1);
     for (; p < end; ++p) {
-        const unsigned char c = CHECK_CLASSES[*p];
+        const unsigned char c = BYTE_CLASSES[*p];
         facts_.outcomes_after_end_mark += c <= OUTCOME_MAX ? 1 : 0;
         const bool blank =
             c == LINE_END || c == END_MARK_CLASS || c == CR || *p == ' ' || *p == '\t' || *p == 0;
@@ -414,18 +438,38 @@ void line_tally::carriage_return(const unsigned char *p)
 
 // --- Words and numbers ---
 
-void line_tally::add_to_token(unsigned char b, bool outcome)
+void line_tally::open_token(const unsigned char *at)
 {
-    if (!token_.open) {
-        token_.open = true;
-        token_.outcome = token_.other = false;
-        token_.length = token_.outcomes = 0;
-    }
-    if (token_.length < TOKEN_MAX)
-        token_.bytes[token_.length] = b;
+    token_.open = true;
+    token_.outcome = token_.other = false;
+    token_.at = at;
+    token_.kept = 0;
+    token_.length = token_.outcomes = 0;
+}
+
+void line_tally::add_to_token(const unsigned char *p, bool outcome)
+{
+    if (!token_.open)
+        open_token(p);
     ++token_.length;
     token_.outcomes += outcome ? 1 : 0;
     (outcome ? token_.outcome : token_.other) = true;
+}
+
+// An open word's first bytes, copied before the text ends; at the start
+// of the next text, it goes on there.
+void line_tally::copy_token()
+{
+    if (!token_.open)
+        return;
+    const unsigned char *from = token_.at != nullptr ? token_.at : text_.bytes;
+    const std::ptrdiff_t available = text_.bytes + text_.count - from;
+    const auto n = std::min<std::ptrdiff_t>(TOKEN_MAX - token_.kept, available);
+    if (n > 0) {
+        std::memcpy(token_.bytes + token_.kept, from, static_cast<std::size_t>(n));
+        token_.kept += static_cast<int>(n);
+    }
+    token_.at = nullptr;
 }
 
 // The current word or number as a note of its line (quoted at the line's
@@ -436,7 +480,13 @@ token_note line_tally::current_token(unsigned char after) const
     n.line = facts_.lines;
     n.token_length = token_.length;
     n.outcomes = token_.outcomes;
-    std::memcpy(n.token, token_.bytes, TOKEN_MAX);
+    if (token_.at == nullptr) {
+        std::memcpy(n.token, token_.bytes, static_cast<std::size_t>(token_.kept));
+    } else {
+        const std::ptrdiff_t available = text_.bytes + text_.count - token_.at;
+        std::memcpy(n.token, token_.at,
+                    static_cast<std::size_t>(std::min<std::ptrdiff_t>(TOKEN_MAX, available)));
+    }
     n.after = after;
     return n;
 }
@@ -457,7 +507,7 @@ void line_tally::close_token(const unsigned char *p, const unsigned char *end)
     if (!token_.open)
         return;
     token_.open = false;
-    const unsigned char c = CHECK_CLASSES[*p];
+    const unsigned char c = BYTE_CLASSES[*p];
     if (token_.outcome && token_.other) {
         note_word();
     } else if (token_.outcome && !line_.label && (c == COLON || c == DOT)) {
@@ -477,11 +527,11 @@ void line_tally::scan(const unsigned char *p, const unsigned char *end)
 {
     const unsigned char *const text_end = text_.bytes + text_.count;
     for (; p < end; ++p) {
-        const unsigned char c = CHECK_CLASSES[*p];
+        const unsigned char c = BYTE_CLASSES[*p];
         if (c <= OUTCOME_MAX || c == WORD) {
             line_.has_word = line_.has_word || c == WORD;
             add_outcomes(c <= OUTCOME_MAX ? 1 : 0);
-            add_to_token(*p, c <= OUTCOME_MAX);
+            add_to_token(p, c <= OUTCOME_MAX);
             continue;
         }
         close_token(p, text_end);
@@ -498,11 +548,29 @@ void line_tally::scan(const unsigned char *p, const unsigned char *end)
 
 // --- The chunk way ---
 
+// Whether the chunk only goes on with lines that hold no outcome: it holds
+// none itself, nor an end mark, CR, ':' or '.', and the line it goes on
+// with holds none so far, nor a word or number with an outcome.
+bool line_tally::quiet(const chunk_classes &m) const
+{
+    return (m.outcomes | m.end_marks | m.crs | m.label_ends) == 0 && line_.outcomes == 0 &&
+           line_.unquoted_count == 0 && !(token_.open && token_.outcome);
+}
+
+// A quiet chunk: its line ends counted, its words looked at for the line
+// and the word it leaves open.
+void line_tally::quiet_chunk(const unsigned char *p, const chunk_classes &m)
+{
+    token_.open = token_.open && (m.words & 1) != 0;
+    lines_without_outcomes(p, m);
+    carry_token(p, m);
+}
+
 // Whether the chunk can be counted from its masks alone: no end mark, no CR
 // without LF, no outcome character right before ':' or '.' (a number in a
 // label, perhaps), and no word or number that could hold an outcome beside a
 // letter or digit, in the chunk or carried in from the one before.
-bool line_tally::plain(const check_masks &m) const
+bool line_tally::plain(const chunk_classes &m) const
 {
     const std::uint64_t alnum = m.outcomes | m.words;
     if (m.end_marks != 0 || (m.crs & ~(m.line_ends >> 1)) != 0)
@@ -517,25 +585,30 @@ bool line_tally::plain(const check_masks &m) const
     return true;
 }
 
-// Lines without outcomes, all of them ending in this chunk: only counted.
-void line_tally::lines_without_outcomes(const unsigned char *p, std::uint64_t line_ends)
+// A chunk without outcomes on a line without them: the lines that end in
+// it hold none, and are only counted.
+void line_tally::lines_without_outcomes(const unsigned char *p, const chunk_classes &m)
 {
-    facts_.line_feeds += set_bits(line_ends);
-    facts_.lines += set_bits(line_ends);
-    line_.has_word = line_.lone_cr = line_.label = false;
-    start_line(p + highest_bit(line_ends) + 1);
+    if (m.line_ends == 0) {
+        line_.has_word = line_.has_word || m.words != 0;
+        return;
+    }
+    const int last = highest_bit(m.line_ends);
+    int lines = 0;
+    for (std::uint64_t ends = m.line_ends; ends != 0; ends &= ends - 1)
+        ++lines; // few: no popcount
+    facts_.line_feeds += lines;
+    facts_.lines += lines;
+    line_.has_word = last + 1 < CHUNK && (m.words >> (last + 1)) != 0;
+    line_.lone_cr = line_.label = false;
+    start_line(p + last + 1);
 }
 
 // The lines that end in a plain chunk, and the start of the one it leaves open.
-void line_tally::chunk_lines(const unsigned char *p, const check_masks &m)
+void line_tally::chunk_lines(const unsigned char *p, const chunk_classes &m)
 {
     std::uint64_t line_ends = m.line_ends;
     int from = 0;
-    if (line_ends != 0 && m.outcomes == 0 && line_.outcomes == 0 && line_.unquoted_count == 0) {
-        lines_without_outcomes(p, line_ends);
-        from = highest_bit(line_ends) + 1;
-        line_ends = 0;
-    }
     for (; line_ends != 0; line_ends &= line_ends - 1) {
         const int at = lowest_bit(line_ends);
         const std::uint64_t part = bit_range(from, at);
@@ -545,12 +618,13 @@ void line_tally::chunk_lines(const unsigned char *p, const check_masks &m)
         from = at + 1;
     }
     const std::uint64_t rest = bit_range(from, CHUNK);
-    add_outcomes(set_bits(m.outcomes & rest));
+    if ((m.outcomes & rest) != 0)
+        add_outcomes(set_bits(m.outcomes & rest));
     line_.has_word = line_.has_word || (m.words & rest) != 0;
 }
 
 // The word or number at the chunk's end, if it reaches there.
-void line_tally::carry_token(const unsigned char *p, const check_masks &m)
+void line_tally::carry_token(const unsigned char *p, const chunk_classes &m)
 {
     const std::uint64_t alnum = m.outcomes | m.words;
     if ((alnum >> (CHUNK - 1)) == 0) {
@@ -558,29 +632,26 @@ void line_tally::carry_token(const unsigned char *p, const check_masks &m)
         return;
     }
     const int first = alnum == ~std::uint64_t{0} ? 0 : highest_bit(~alnum) + 1;
-    if (first != 0 || !token_.open) {
-        token_.open = true;
-        token_.outcome = token_.other = false;
-        token_.length = token_.outcomes = 0;
-    }
+    if (first != 0 || !token_.open)
+        open_token(p + first);
     const std::uint64_t run = bit_range(first, CHUNK);
-    token_.outcome = token_.outcome || (m.outcomes & run) != 0;
+    if ((m.outcomes & run) != 0) {
+        token_.outcome = true;
+        token_.outcomes += set_bits(m.outcomes & run);
+    }
     token_.other = token_.other || (m.words & run) != 0;
-    token_.outcomes += set_bits(m.outcomes & run);
-    const int length = CHUNK - first;
-    if (token_.length < TOKEN_MAX)
-        std::memcpy(
-            token_.bytes + token_.length, p + first,
-            static_cast<std::size_t>(std::min<std::int64_t>(length, TOKEN_MAX - token_.length)));
-    token_.length += length;
+    token_.length += CHUNK - first;
 }
 
 // A plain chunk: outcomes and line ends counted from the masks.
-void line_tally::count_chunk(const unsigned char *p, const check_masks &m)
+void line_tally::count_chunk(const unsigned char *p, const chunk_classes &m)
 {
     if (token_.open && ((m.outcomes | m.words) & 1) == 0)
         close_token(p, text_.bytes + text_.count);
-    chunk_lines(p, m);
+    if (m.outcomes == 0 && line_.outcomes == 0 && line_.unquoted_count == 0)
+        lines_without_outcomes(p, m);
+    else
+        chunk_lines(p, m);
     carry_token(p, m);
 }
 

@@ -9,7 +9,7 @@
 #ifndef SYSORIENT_LINE_TALLY_H
 #define SYSORIENT_LINE_TALLY_H
 
-#include "check/check_classes.h"
+#include "read/fill_paths.h"
 #include "read/system_reader.h"
 #include "system_table.h"
 
@@ -157,19 +157,25 @@ struct line_state {
     int unquoted_count;
 };
 
+// A word or number, its first bytes kept as a line start is: in the text
+// while it lasts, copied when it ends.
 struct token_state {
     bool open;
-    bool outcome; // holds an outcome character
-    bool other;   // and a letter or digit that is not one
+    bool outcome;            // holds an outcome character
+    bool other;              // and a letter or digit that is not one
+    const unsigned char *at; // its first byte in the current text, or nullptr once copied
     unsigned char bytes[TOKEN_MAX];
+    int kept; // bytes copied
     std::int64_t length;
     std::int64_t outcomes;
 };
 
 class line_tally {
   public:
+    // The reader's path's classifier of chunks, which the tally uses.
+    using classifier = void (*)(const unsigned char *, std::size_t, chunk_classes *);
     // Starts a new tally; the earlier one's facts are gone.
-    void start();
+    void start(classifier classify_chunks);
     // A watcher that hands the reader's text to this tally.
     text_watcher watcher();
     // The facts, once the reading is done.
@@ -181,8 +187,10 @@ class line_tally {
   private:
     // The two ways through the text (line_tally.cpp says which takes what).
     void scan(const unsigned char *p, const unsigned char *end);
-    void count_chunk(const unsigned char *p, const check_masks &m);
-    [[nodiscard]] bool plain(const check_masks &m) const;
+    void count_chunk(const unsigned char *p, const chunk_classes &m);
+    [[nodiscard]] bool plain(const chunk_classes &m) const;
+    [[nodiscard]] bool quiet(const chunk_classes &m) const;
+    void quiet_chunk(const unsigned char *p, const chunk_classes &m);
 
     void start_line(const unsigned char *at);
     void end_line();
@@ -191,17 +199,20 @@ class line_tally {
     void end_mark(const unsigned char *p);
     void carriage_return(const unsigned char *p);
     void add_outcomes(std::int64_t n);
-    void add_to_token(unsigned char b, bool outcome);
+    void add_to_token(const unsigned char *p, bool outcome);
+    void open_token(const unsigned char *at);
+    void copy_token();
     void close_token(const unsigned char *p, const unsigned char *end);
     void note_word();
     void lone_cr();
     void after_end_mark(const unsigned char *p, const unsigned char *end);
     void carry_text_on(const unsigned char *p);
-    void lines_without_outcomes(const unsigned char *p, std::uint64_t line_ends);
-    void chunk_lines(const unsigned char *p, const check_masks &m);
-    void carry_token(const unsigned char *p, const check_masks &m);
+    void lines_without_outcomes(const unsigned char *p, const chunk_classes &m);
+    void chunk_lines(const unsigned char *p, const chunk_classes &m);
+    void carry_token(const unsigned char *p, const chunk_classes &m);
     void note_head(const watched_text &t);
     void note_tail(const watched_text &t);
+    const unsigned char *chunks(const unsigned char *p, const unsigned char *text_end);
     void copy_start(line_start &s) const;
     void continue_start(line_start &s) const;
     count_group *group_of(std::int64_t outcomes);
@@ -217,9 +228,12 @@ class line_tally {
     line_start end_mark_{};        // the line the end mark ends
     watched_text text_{};          // the text being tallied
     count_group *group_ = nullptr; // the last line's count
-    bool pending_cr_ = false;      // a CR at the end of the text so far
-    bool pending_dot_ = false;     // a number of outcome characters and '.' at the end of it
-    bool ended_ = false;           // past the end mark
+    classifier classify_chunks_ = nullptr;
+    static constexpr int BATCH = 16; // chunks classified at a time
+    chunk_classes batch_[BATCH] = {};
+    bool pending_cr_ = false;  // a CR at the end of the text so far
+    bool pending_dot_ = false; // a number of outcome characters and '.' at the end of it
+    bool ended_ = false;       // past the end mark
 };
 
 } // namespace sysorient

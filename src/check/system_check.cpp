@@ -3,11 +3,16 @@
 // gives the facts that the findings are made of.
 #include "check/system_check.h"
 
+#include "read/fill_paths.h"
+
 namespace sysorient {
 
 int check_system(system_table &table, byte_source source, check_state &state, read_path path)
 {
-    state.tally.start();
+    const path_entry *entry = path_entry_of(path);
+    if (entry == nullptr)
+        return CHECK_UNREADABLE;
+    state.tally.start(entry->functions.classify_chunks);
     const int status = read_system_watched(table, source, state.tally.watcher(), path);
     judge(table, status, state.tally.finish(), state.findings);
     if (status == READ_FAILED)

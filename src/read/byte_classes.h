@@ -1,8 +1,8 @@
-// The input rules as a class for each byte value: what the reader makes of
-// every byte. The portable path reads through this table; the vector paths
-// are held to it byte value by byte value; the check of sysorient-check
-// builds its own classes and its chunk masks from it. The rules stand here
-// once.
+// What every byte value is, as a class: the input rules, and beside them
+// the kinds of skipped bytes that the check of sysorient-check tells apart.
+// The portable path reads through this table; the vector paths are held to
+// it byte value by byte value, and make their chunk masks for the check
+// from it; the check takes its classes from it. The rules stand here once.
 #ifndef SYSORIENT_BYTE_CLASSES_H
 #define SYSORIENT_BYTE_CLASSES_H
 
@@ -10,20 +10,50 @@
 
 namespace sysorient {
 
-// 0 to OUTCOME_MAX: an outcome of that value. SKIP: a byte the rules pass
-// over. LINE_END ends a line, END_MARK_CLASS the input.
-enum : unsigned char { OUTCOME_MAX = 2, SKIP = 3, LINE_END = 4, END_MARK_CLASS = 5 };
+// The input rules: 0 to OUTCOME_MAX, an outcome of that value; LINE_END
+// ends a line, END_MARK_CLASS the input. Every other byte is skipped, and
+// the reader takes SKIP and every class after END_MARK_CLASS alike; the
+// check tells them apart: a letter or digit that is no outcome (WORD), CR,
+// and the two marks that may end a number in a label (COLON, DOT).
+enum : unsigned char {
+    OUTCOME_MAX = 2,
+    SKIP = 3,
+    LINE_END = 4,
+    END_MARK_CLASS = 5,
+    WORD = 6,
+    CR = 7,
+    COLON = 8,
+    DOT = 9,
+};
 
 // The byte that ends a line, and the one that ends the input (Ctrl-Z).
 constexpr unsigned char LINE_END_BYTE = '\n';
 constexpr unsigned char END_MARK_BYTE = 0x1A;
 
+constexpr bool is_ascii_letter_or_digit(unsigned b)
+{
+    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9');
+}
+
+// The kind of a byte the input rules skip.
+constexpr unsigned char skipped_class(unsigned b)
+{
+    if (is_ascii_letter_or_digit(b))
+        return WORD;
+    if (b == '\r')
+        return CR;
+    if (b == ':')
+        return COLON;
+    if (b == '.')
+        return DOT;
+    return SKIP;
+}
+
 constexpr std::array<unsigned char, 256> make_byte_classes()
 {
     std::array<unsigned char, 256> classes{};
-    // std::array::fill is not constexpr before C++20.
-    for (unsigned char &c : classes)
-        c = SKIP; // cppcheck-suppress useStlAlgorithm
+    for (unsigned b = 0; b < 256; ++b)
+        classes[b] = skipped_class(b);
     classes['0'] = 0;
     classes['x'] = 0;
     classes['X'] = 0;

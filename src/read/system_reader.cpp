@@ -50,7 +50,7 @@ bool processor_has_avx2()
 #endif
 
 // clang-format off
-#define SYSORIENT_FUNCTIONS_OF(ns) {ns::fill, ns::finish, ns::narrow_utf16, ns::identity}
+#define SYSORIENT_FUNCTIONS_OF(ns) {ns::fill, ns::finish, ns::narrow_utf16, ns::identity, ns::classify_chunks}
 // clang-format on
 
 // The paths this build has, fastest first; read_path::fastest is the first
@@ -117,9 +117,11 @@ constexpr std::size_t HELD_ROOM = 64;
 alignas(64) unsigned char block_buffer[HELD_ROOM + BLOCK_SIZE + FILL_OVERREAD];
 constexpr std::size_t BLOCK_CAPACITY = sizeof block_buffer - HELD_ROOM - FILL_OVERREAD;
 
-// A watcher's copy of a UTF-16 block's code units, which the reader narrows
-// in place: only touched when a watcher reads UTF-16.
-unsigned char unit_buffer[BLOCK_SIZE + 2];
+// With a watcher, blocks of half the size: memory holds the watcher's copy
+// of a UTF-16 block's code units (which the reader narrows in place), and
+// no more than without a watcher.
+constexpr std::size_t WATCHED_CAPACITY = BLOCK_CAPACITY / 2;
+unsigned char unit_buffer[WATCHED_CAPACITY + 2];
 
 // One reading: what it fills, where its bytes come from, how it goes
 // through them, who watches, and what the read loop knows between blocks.
@@ -228,7 +230,8 @@ int fill_blocks(read_run &run)
     int status = READ_OK;
     std::int64_t past = -1; // bytes read after the reader was done
     for (;;) {
-        const std::ptrdiff_t count = run.source.read(run.source.context, block, BLOCK_CAPACITY);
+        const std::ptrdiff_t count = run.source.read(
+            run.source.context, block, run.watcher != nullptr ? WATCHED_CAPACITY : BLOCK_CAPACITY);
         if (count < 0) {
             end_watch(run, watch_end::read_error);
             return past < 0 ? READ_FAILED : status;
@@ -275,6 +278,8 @@ int read_with(system_table &table, byte_source source, read_path path, const tex
 } // namespace
 
 path_table_range path_table() { return {PATHS, PATHS + sizeof PATHS / sizeof PATHS[0]}; }
+
+const path_entry *path_entry_of(read_path path) { return entry_of(path); }
 
 bool read_path_available(read_path path) { return entry_of(path) != nullptr; }
 

@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #if defined(__AVX2__)
 #include <immintrin.h>
@@ -96,6 +97,19 @@ inline __m256i classes_of(__m256i b)
 inline std::uint64_t mask_of(__m256i v)
 {
     return static_cast<std::uint32_t>(_mm256_movemask_epi8(v));
+}
+
+// The check's classes (class_runs.h), 32 bytes at a time.
+using class_bytes = unsigned char __attribute__((vector_size(32)));
+constexpr int CLASS_BYTES = 32;
+inline class_bytes load_class_bytes(const unsigned char *p)
+{
+    return reinterpret_cast<class_bytes>(load32(p));
+}
+inline std::uint64_t chunk_bits(const class_bytes (&v)[2])
+{
+    return mask_of(reinterpret_cast<__m256i>(v[0])) | mask_of(reinterpret_cast<__m256i>(v[1]))
+                                                          << 32;
 }
 
 // Outcomes are the positive classes; line ends and end marks have the sign bit.
@@ -185,6 +199,21 @@ inline __m128i special_bytes(__m128i b)
     return _mm_cmpeq_epi8(_mm_or_si128(b, _mm_set1_epi8(0x10)), _mm_set1_epi8(END_MARK));
 }
 inline std::uint64_t mask_of(__m128i v) { return static_cast<std::uint16_t>(_mm_movemask_epi8(v)); }
+
+// The check's classes (class_runs.h), 16 bytes at a time.
+using class_bytes = unsigned char __attribute__((vector_size(16)));
+constexpr int CLASS_BYTES = 16;
+inline class_bytes load_class_bytes(const unsigned char *p)
+{
+    return reinterpret_cast<class_bytes>(load16(p));
+}
+inline std::uint64_t chunk_bits(const class_bytes (&v)[4])
+{
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 4; ++i)
+        bits |= mask_of(reinterpret_cast<__m128i>(v[i])) << (16 * i);
+    return bits;
+}
 
 inline chunk_masks classify(const unsigned char *p)
 {
@@ -305,6 +334,7 @@ void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_
 }
 
 #include "read/chunk_walker.h"
+#include "read/class_runs.h"
 
 } // namespace
 
@@ -314,6 +344,11 @@ int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, 
 }
 
 void finish(system_table &table, tip_row_stage &stage) { finish_chunks(table, stage); }
+
+void classify_chunks(const unsigned char *p, std::size_t count, chunk_classes *out)
+{
+    classes_of_chunks(p, count, out);
+}
 
 #if defined(__AVX2__)
 const char *identity() { return "AVX2"; }
