@@ -488,8 +488,10 @@ std::vector<std::string> injecting(const sandbox &box, const std::string &fault)
             "-E", "ASAN_OPTIONS=detect_leaks=0"};
 }
 
+#ifndef _WIN32
 // A report of more than 1 KiB: a word in each of many lines.
 std::string many_words() { return repeat("Mexiko 1 2\n", 5) + repeat("Spiel 2: 1 2 Mexiko\n", 30); }
+#endif
 
 // sysorient-check prints its report, ends with 0, 1 or -1, and writes no file.
 TEST(EndToEnd, CheckReports)
