@@ -1,8 +1,12 @@
 @echo off
 rem orient-s: does what "orient s" does, for system.txt files of one tip row
 rem per line: a double-click cannot pass an argument. It runs the orient.bat
-rem of the current folder, where a double-click starts it, or else the one
-rem beside it (%% makes call expand that path once, itself).
+rem beside it, in the current folder (%% makes call expand the path itself).
+rem When the current folder is its own, as when it is double-clicked, it
+rem calls orient.bat by its name alone: Wine's cmd reads what an expansion
+rem gives once more and so drops a % from any folder name it expands.
 setlocal DisableDelayedExpansion
 set "ORIENT_BATCH_NAME=%~nx0"
-if exist "orient.bat" (call orient.bat s) else call "%%~dp0orient.bat" s
+set "own_folder=%~dp0"
+set "current_folder=%CD%\"
+if /i "%own_folder%"=="%current_folder%" (call orient.bat s) else call "%%~dp0orient.bat" s

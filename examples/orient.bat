@@ -13,8 +13,8 @@ set "status=1"
 rem Explorer runs a double-clicked file as cmd /c ""<its full path>" ". The
 rem command line is ORIENT_COMMAND_LINE if that is set (the tests set it),
 rem else the one that started cmd. Its quotes become / (no path holds one),
-rem so that cmd never reads the path as code; one expansion to a line.
-rem orient-s.bat gives its own name in ORIENT_BATCH_NAME.
+rem so that cmd never reads the path as code: each line expands it inside
+rem quotes only. orient-s.bat gives its own name in ORIENT_BATCH_NAME.
 if not defined ORIENT_BATCH_NAME set "ORIENT_BATCH_NAME=%~nx0"
 set "started_by=%cmdcmdline:"=/%"
 if defined ORIENT_COMMAND_LINE set "started_by=%ORIENT_COMMAND_LINE:"=/%"
@@ -44,12 +44,17 @@ set "result=%ERRORLEVEL%"
 if %result% equ 9009 goto no_program
 rem The report says what genordet.txt holds, or why nothing was written.
 call :run sysorient-check %1
+if %ERRORLEVEL% equ 9009 goto no_check
 if %result% neq 0 goto failed
 set "status=0"
 goto end
 
 :no_program
 echo orient: sysorient.exe not found: put it beside orient.bat
+goto end
+
+:no_check
+echo orient: sysorient-check.exe not found: put it beside orient.bat
 goto end
 
 :failed

@@ -54,6 +54,25 @@ decides() {
     [ "$waits" = "$4" ] || fail "$1: waits $waits, printed [$(tr -d '\r' <printed)]"
 }
 
+# by_path FOLDER: orient-s.bat of FOLDER, run by its path from another
+# folder that holds an orient.bat of its own, runs the orient.bat beside it
+# on the other folder's system.txt. Wine's cmd drops a % from any path it
+# expands (Windows' does not), and reads a batch file in another code page
+# than this script writes: such folder names are left out here.
+by_path() {
+    case $1 in *%*|*[!\ -~]*) return ;; esac
+    mkdir -p "$dir/elsewhere" || exit 1
+    printf '@echo foreign orient.bat\r\n' >"$dir/elsewhere/orient.bat"
+    printf '1 x 2\r\n0 1 1\r\n' >"$dir/elsewhere/system.txt"
+    rm -f "$dir/elsewhere/genordet.txt"
+    path=$("$wine" winepath -w "$PWD/orient-s.bat" 2>/dev/null | tr -d '\r')
+    printf '@call "%s"\r\n' "$path" >"$dir/elsewhere/caller.bat"
+    out=$(cd "$dir/elsewhere" && "$wine" cmd /c caller.bat </dev/null 2>/dev/null | tr -d '\r')
+    got=$(tr -d '\r' <"$dir/elsewhere/genordet.txt" 2>/dev/null | tr '\n' ' ')
+    [ "$out" = 'system.txt: 3 games of 2 tip rows, one tip row per line' ] &&
+        [ "$got" = '_10 _01 _21 ' ] || fail "orient-s.bat by its path: printed [$out], genordet.txt [$got]"
+}
+
 labelled='Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n'
 labelled_report='system.txt: 3 games of 6 tip rows, one game per line
 line 3: "Spiel 3: x 1 1 2 2 2": 6 outcomes, and the last line with outcomes sets the count for every line: every game is cut to 6 tip rows
@@ -70,6 +89,7 @@ for folder in "sp ace" "a & b" "(x)" "!y" "pct 100% sicher" "a=b" "Über"; do
     check "orient-s" orient-s.bat "" '1 x 2\r\n0 1 1\r\n' 0 \
         'system.txt: 3 games of 2 tip rows, one tip row per line' '_10 _01 _21 '
     check "labelled" orient.bat "" "$labelled" 0 "$labelled_report" '_110211 _222100 _011222 '
+    by_path "$folder"
     for batch in orient.bat orient-s.bat; do
         path=$("$wine" winepath -w "$PWD/$batch" 2>/dev/null | tr -d '\r')
         decides "$batch, Explorer" $batch "C:\\WINDOWS\\system32\\cmd.exe /c \"\"$path\" \"" yes
@@ -94,6 +114,14 @@ system.txt: more than 15 games, read one game per line: sysorient warns and writ
 system.txt: read one tip row per line it is 2 games of 16 tip rows: run \`sysorient s\`
 orient: sysorient failed with status -1, genordet.txt not written" ''
 check "no system.txt" orient.bat "" - 1 'orient: there is no system.txt in this folder' ''
+mv sysorient-check.exe sysorient-check.away
+check "no sysorient-check.exe" orient.bat "" '1 2\r\n' 1 \
+    'orient: sysorient-check.exe not found: put it beside orient.bat' '_12 '
+mv sysorient-check.away sysorient-check.exe
+mv sysorient.exe sysorient.away
+check "no sysorient.exe" orient.bat "" '1 2\r\n' 1 \
+    'orient: sysorient.exe not found: put it beside orient.bat' ''
+mv sysorient.away sysorient.exe
 printf '1\r\n' >system.txt.txt
 check "system.txt.txt" orient.bat "" - 1 'orient: there is no system.txt in this folder
 orient: there is a system.txt.txt: rename it to system.txt' ''
