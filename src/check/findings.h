@@ -9,6 +9,7 @@
 #include "check/line_tally.h"
 #include "system_table.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 
@@ -61,6 +62,9 @@ enum class finding_kind : unsigned char {
     cr_inside_line, //
     more_cr_inside, // [0] more lines hold a CR without LF
 };
+
+// How many kinds there are: the last one's number and one.
+constexpr std::size_t FINDING_KINDS = static_cast<std::size_t>(finding_kind::more_cr_inside) + 1;
 
 // Whether a record of this kind is a finding (it makes the exit status 1).
 bool counts_as_finding(finding_kind kind);

@@ -187,7 +187,7 @@ void render(const char *from, const char *to, const filling &in, line_text &out)
 int render_report(const report &r, const language &words, report_sink sink)
 {
     for (int i = 0; i < r.count; ++i) {
-        const char *message = words.message(r.items[i].kind);
+        const char *message = words.text_of(r.items[i].kind);
         line_text out;
         render(message, message + std::strlen(message), filling{r.items[i], r.tip_rows}, out);
         if (sink.line(sink.context, out.text(), out.length()) != 0)

@@ -27,9 +27,30 @@ struct report_sink {
     void *context;
 };
 
-// The words of one language: the message of each kind of finding.
+// A message of a language: the kind it says, and its text.
+struct message {
+    finding_kind kind;
+    const char *text;
+};
+
+// Whether a table holds one message of each kind, in the order of kinds.
+template <std::size_t N> constexpr bool in_order_of_kinds(const message (&table)[N])
+{
+    bool in_order = N == FINDING_KINDS;
+    for (std::size_t k = 0; k < N; ++k)
+        in_order = in_order && static_cast<std::size_t>(table[k].kind) == k;
+    return in_order;
+}
+
+// The words of one language: its table of messages, one a kind in the order
+// of kinds, which in_order_of_kinds holds it to.
 struct language {
-    const char *(*message)(finding_kind kind);
+    const message *messages;
+
+    [[nodiscard]] const char *text_of(finding_kind kind) const
+    {
+        return messages[static_cast<std::size_t>(kind)].text;
+    }
 };
 
 extern const language ENGLISH;
