@@ -244,9 +244,19 @@ def equivalents():
     if EQUIVALENT.exists():
         for line in EQUIVALENT.read_text().splitlines():
             if line.strip() and not line.startswith("#"):
-                file, source, what, _reason = (part.strip() for part in line.split(" | "))
-                judged.add((file, source, what))
+                judged.add(judged_change(line))
     return judged
+
+
+def judged_change(line):
+    """(file, source, what) of a line of the list. The source and the
+    change may hold " | " themselves; the reason does not."""
+    file, rest = line.split(" | ", 1)
+    rest, _reason = rest.rsplit(" | ", 1)
+    found = re.fullmatch(r"(.*) \| (\d+: \S+ -> \S+|delete statement)", rest.strip())
+    if not found:
+        sys.exit(f"{EQUIVALENT.name}: cannot read: {line}")
+    return (file.strip(), found.group(1).strip(), found.group(2))
 
 
 def key(name, source_line, what):
