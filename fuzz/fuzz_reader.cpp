@@ -189,10 +189,11 @@ std::string report_of(bool tip_rows, const std::uint8_t *data, std::size_t size,
 {
     clear_for(checked, tip_rows, size);
     memory_source source{data, size, block, 0};
+    check_work.files = file_facts{oriented_state::writable, nullptr, nullptr};
     const int status = check_system(checked, byte_source{read_memory, &source}, check_work, path);
     check(status == CHECK_CLEAN || status == CHECK_FINDINGS);
     std::string report;
-    check(render_report(check_work.findings, ENGLISH, {collect, &report}) == 0);
+    check(render_report(check_work.findings, ENGLISH, platform::other, {collect, &report}) == 0);
     return report + std::to_string(status);
 }
 

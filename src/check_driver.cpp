@@ -1,15 +1,24 @@
 // sysorient-check: reads system.txt as sysorient does, writes no file, and
-// prints a report of what was read on standard output. Exit status 0 with
+// prints a report of what was read on standard output, in German for a user
+// whose language is German and in English otherwise. Exit status 0 with
 // nothing to report, 1 with a finding, -1 when system.txt cannot be read or
 // the report cannot be written.
+#include "check/language.h"
 #include "check/report_text.h"
 #include "check/system_check.h"
 #include "command_line.h"
+#include "console_text.h"
+#include "oriented_file.h"
 #include "system_file.h"
 #include "system_table.h"
 #include "write_signals.h"
 
 #include <cstdio>
+#include <cstdlib>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 namespace sysorient {
 namespace {
@@ -17,21 +26,64 @@ namespace {
 system_table table;
 check_state state;
 
-int print_line(void * /*unused*/, const char *text, std::size_t length)
+#if defined(_WIN32)
+constexpr platform HERE = platform::windows;
+
+const language &user_language()
 {
-    if (std::fwrite(text, 1, length, stdout) != length || std::fputc('\n', stdout) == EOF)
-        return -1;
-    return 0;
+    return language_of_ui(GetUserDefaultUILanguage()) == report_language::german ? GERMAN
+                                                                                  : ENGLISH;
 }
 
-// Reads system.txt, or says that it cannot be opened; returns the status.
+// A file the batch files were given instead of system.txt (its name, in
+// UTF-8), or nullptr.
+const char *given_file()
+{
+    static char name[1024];
+    const wchar_t *value = _wgetenv(L"ORIENT_FILE");
+    if (value == nullptr || *value == L'\0')
+        return nullptr;
+    const int n = WideCharToMultiByte(CP_UTF8, 0, value, -1, name, sizeof name, nullptr, nullptr);
+    return n > 0 ? name : nullptr;
+}
+#else
+constexpr platform HERE = platform::other;
+
+const language &user_language()
+{
+    const locale_variables v{std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                             std::getenv("LC_MESSAGES"), std::getenv("LANG")};
+    return language_of(v) == report_language::german ? GERMAN : ENGLISH;
+}
+
+const char *given_file()
+{
+    const char *value = std::getenv("ORIENT_FILE");
+    return value != nullptr && *value != '\0' ? value : nullptr;
+}
+#endif
+
+bool exists(const char *name)
+{
+    std::FILE *file = std::fopen(name, "rb");
+    if (file != nullptr)
+        std::fclose(file);
+    return file != nullptr;
+}
+
+// Reads system.txt, or says why it cannot; returns the status.
 int check_file()
 {
+    if (const char *given = given_file()) {
+        judge_unopened(table, {false, given}, state.findings);
+        return CHECK_FINDINGS;
+    }
     std::FILE *file = open_system_file();
     if (file == nullptr) {
-        judge_unopened(table, state.findings);
+        judge_unopened(table, {exists("system.txt.txt"), nullptr}, state.findings);
         return CHECK_UNREADABLE;
     }
+    state.files = {probe_oriented_file(), oriented_file_holds, nullptr};
     const int status = check_system(table, file_source(file), state);
     std::fclose(file);
     return status;
@@ -42,8 +94,9 @@ int run_check(int argc, char **argv)
     ignore_write_signals();
     parse_options(table, argc, argv);
     const int status = check_file();
-    const int printed = render_report(state.findings, ENGLISH, report_sink{print_line, nullptr});
-    if (printed != 0 || std::fflush(stdout) != 0 || std::ferror(stdout) != 0)
+    const int printed =
+        render_report(state.findings, user_language(), HERE, report_sink{print_report_line, nullptr});
+    if (printed != 0 || finish_report() != 0)
         return CHECK_UNREADABLE;
     return status;
 }

@@ -21,8 +21,6 @@
 namespace sysorient {
 namespace {
 
-constexpr const char *ORIENTED_FILE = "genordet.txt";
-
 // The one system table of the run: 300 KB, so static rather than on the stack.
 system_table table;
 

@@ -10,6 +10,7 @@
 namespace sysorient {
 
 constexpr const char *SYSTEM_FILE = "system.txt";
+constexpr const char *ORIENTED_FILE = "genordet.txt";
 
 // Opens system.txt in binary mode, unbuffered (the reader reads in large
 // blocks of its own); nullptr if it cannot be opened or is a folder.

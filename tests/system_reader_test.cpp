@@ -436,9 +436,12 @@ TEST(SystemReader, ClassesEveryByteValue)
                     const bool right = ((m.outcomes & bit) != 0) == (c <= OUTCOME_MAX) &&
                                        ((m.line_ends & bit) != 0) == (c == LINE_END) &&
                                        ((m.end_marks & bit) != 0) == (c == END_MARK_CLASS) &&
-                                       ((m.words & bit) != 0) == (c == WORD) &&
+                                       ((m.words & bit) != 0) == (c == LETTER || c == DIGIT) &&
+                                       ((m.digits & bit) != 0) ==
+                                           (chunk[i] >= '0' && chunk[i] <= '9') &&
                                        ((m.crs & bit) != 0) == (c == CR) &&
-                                       ((m.label_ends & bit) != 0) == (c == COLON || c == DOT);
+                                       ((m.marks & bit) != 0) ==
+                                           (c == COLON || c == DOT || c == COMMA);
                     if (!right) {
                         ADD_FAILURE() << "byte " << unsigned{chunk[i]} << " at " << i;
                         return;

@@ -1,21 +1,24 @@
-// What sysorient-check says about a reading, decided: the tally's facts and
-// the reader's table and result become records, in the order of the
-// report. Every threshold and every choice of what to report is here.
+// What sysorient-check says about a reading, decided: the tally's facts,
+// the reader's table and result, and what the driver found of the files
+// become records, in the order of the report: what sysorient makes of the
+// file, the file as a whole, the lines whose outcomes come from text (the
+// causes), then what becomes of the system (the effects), for the lines
+// that no cause explains. Every threshold and every choice of what to
+// report is here.
 #include "check/findings.h"
 
+#include "check/system_view.h"
 #include "read/system_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace sysorient {
 namespace {
 
-// Lines named of each kind before the rest are only counted.
-constexpr int NOTES_SHOWN = 5;
-static_assert(NOTES_SHOWN <= NOTES_KEPT, "the tally keeps the lines that are named");
-
-// A last line of at most this share of the line before it may be a footer.
-constexpr std::int64_t FOOTER_SHARE_DIVISOR = 2;
+// Lines named one by one before the rest are only counted.
+constexpr int LINES_SHOWN = 5;
+static_assert(LINES_SHOWN <= NOTES_KEPT, "the tally keeps the lines that are named");
 
 // UTF-16 without its mark: of the first bytes (at least this many), zero
 // bytes at three quarters or more of the places of one parity, and at a
@@ -31,26 +34,38 @@ void add(report &out, const finding &f)
         out.items[out.count++] = f;
 }
 
-finding at_line(finding_kind kind, std::int64_t line, const line_quote &quote,
-                std::initializer_list<std::int64_t> numbers)
+finding at_lines(finding_kind kind, const line_set &lines, const line_quote &quote,
+                 std::initializer_list<std::int64_t> numbers)
 {
     finding f = make_finding(kind, numbers);
-    f.where.line = line;
+    f.where = lines;
     f.quote = quote;
     return f;
 }
 
-// --- The first line, and the other orientation ---
-
-bool first_line(const system_table &table, int status, report &out)
+finding at_line(finding_kind kind, const line_summary &line,
+                std::initializer_list<std::int64_t> numbers)
 {
-    switch (status) {
+    line_set one{};
+    one.add(line.line);
+    return at_lines(kind, one, line.quote, numbers);
+}
+
+// --- The first line ---
+
+bool first_line(const check_input &in, const system_view &view, report &out)
+{
+    const system_table &t = in.table;
+    switch (in.status) {
     case READ_OK:
-        if (table.game_count == 0)
+        if (t.game_count == 0)
             add(out, make_finding(finding_kind::read_no_games));
+        else if (view.other_fits)
+            add(out, make_finding(finding_kind::read_system_both,
+                                  {t.game_count, t.tip_row_count, view.other_games,
+                                   view.other_tip_rows}));
         else
-            add(out,
-                make_finding(finding_kind::read_system, {table.game_count, table.tip_row_count}));
+            add(out, make_finding(finding_kind::read_system, {t.game_count, t.tip_row_count}));
         return true;
     case READ_TOO_MANY_GAMES:
         add(out, make_finding(finding_kind::too_many_games, {MAX_GAMES}));
@@ -61,21 +76,6 @@ bool first_line(const system_table &table, int status, report &out)
     default:
         add(out, make_finding(finding_kind::read_error));
         return false;
-    }
-}
-
-// A system too large read one way may fit the other, if the tally saw all
-// of it.
-void other_reading(const system_table &table, const tally_facts &t, report &out)
-{
-    const std::int64_t lines = t.lines_with_outcomes;
-    if (lines == 0 || t.ending != watch_end::whole)
-        return;
-    if (table.line_is_tip_row == 0) {
-        if (t.max_outcomes <= MAX_GAMES && lines <= MAX_TIP_ROWS)
-            add(out, make_finding(finding_kind::other_reading, {t.last.outcomes, lines}));
-    } else if (t.max_outcomes <= MAX_TIP_ROWS && lines <= MAX_GAMES) {
-        add(out, make_finding(finding_kind::other_reading, {lines, t.last.outcomes}));
     }
 }
 
@@ -102,15 +102,14 @@ bool appended_to_utf16(const tally_facts &t)
 // What stands after the end mark, and how far the file could be read.
 void after_the_reading(const tally_facts &t, report &out)
 {
-    const line_note &mark = t.end_mark_line;
+    const line_summary &mark = t.end_mark_line;
     if (t.end_mark && t.ending == watch_end::read_error) {
-        add(out, at_line(finding_kind::unreadable_after_end_mark, mark.line, mark.quote, {}));
+        add(out, at_line(finding_kind::unreadable_after_end_mark, mark, {}));
     } else if (t.end_mark && t.text_after_end_mark) {
         const finding_kind kind = t.ending == watch_end::bounded
                                       ? finding_kind::more_after_end_mark
                                       : finding_kind::text_after_end_mark;
-        add(out,
-            at_line(kind, mark.line, mark.quote, {t.after_end_mark, t.outcomes_after_end_mark}));
+        add(out, at_line(kind, mark, {t.after_end_mark, t.outcomes_after_end_mark}));
     } else if (!t.end_mark && t.ending == watch_end::read_error) {
         add(out, make_finding(finding_kind::unreadable_after_limit));
     } else if (!t.end_mark && t.ending == watch_end::bounded) {
@@ -136,138 +135,108 @@ void whole_file(const tally_facts &t, report &out)
         add(out, make_finding(finding_kind::no_outcomes));
 }
 
-// --- Lines whose count of outcomes is not the one written ---
+// --- Causes ---
 
-// What happens to a line of n outcomes when `written` are written.
-void odd_line(const line_note &n, std::int64_t written, report &out)
+void cause(finding_kind kind, const cause_lines &c, report &out)
 {
-    if (n.outcomes > written)
-        add(out, at_line(finding_kind::line_cut, n.line, n.quote,
-                         {written, n.outcomes, 0, n.outcomes - written}));
-    else if (n.outcomes + 1 == written)
-        add(out, at_line(finding_kind::line_filled_one, n.line, n.quote, {written, n.outcomes}));
-    else
-        add(out, at_line(finding_kind::line_filled, n.line, n.quote,
-                         {written, n.outcomes, 0, n.outcomes + 1}));
+    if (c.lines.empty())
+        return;
+    finding f = at_lines(kind, c.lines, c.quote, {c.outcomes});
+    f.word = c.word;
+    add(out, f);
 }
 
-// The first NOTES_SHOWN lines, by number, of the counts other than `written`.
-int first_odd_lines(const tally_facts &t, std::int64_t written,
-                    const line_note *(&first)[NOTES_SHOWN])
+void causes(const tally_facts &t, const system_view &view, report &out)
 {
-    int found = 0;
-    std::int64_t after = 0; // line numbers above this one are still to take
-    for (; found < NOTES_SHOWN; ++found) {
-        const line_note *next = nullptr;
-        for (int g = 0; g < t.group_count; ++g) {
-            const count_group &group = t.groups[g];
-            if (group.outcomes == written)
-                continue;
-            const auto kept =
-                static_cast<int>(std::min<std::int64_t>(group.lines.total, NOTES_KEPT));
-            for (int i = 0; i < kept; ++i) {
-                const line_note &n = group.lines.first[i];
-                if (n.line > after && (next == nullptr || n.line < next->line))
-                    next = &n;
-            }
-        }
-        if (next == nullptr)
-            break;
-        first[found] = next;
-        after = next->line;
+    cause(finding_kind::heading, view.heading, out);
+    cause(finding_kind::footer, view.footer, out);
+    cause(finding_kind::row_numbers, view.row_numbers, out);
+    if (!view.numbered)
+        cause(finding_kind::label_numbers, view.labels, out);
+    cause(finding_kind::names, view.names, out);
+    cause(finding_kind::dates, view.dates, out);
+    if (t.line_feeds != 0) // without any LF, cr_line_ends says it
+        cause(finding_kind::cr_inside, t.cr_inside, out);
+}
+
+// --- Effects ---
+
+// A system too large read one way: what would make it fit.
+void too_large(const check_input &in, const system_view &view, report &out)
+{
+    if (in.facts.ending != watch_end::whole)
+        return;
+    if (view.fits_without_text) {
+        add(out, make_finding(finding_kind::without_text, {view.games_without_text,
+                                                           view.tip_rows_without_text}));
+    } else if (view.other_explains) {
+        add(out, make_finding(finding_kind::other_reading, {view.other_games,
+                                                            view.other_tip_rows}));
+    } else if (!view.past_limit.empty()) {
+        finding f = at_lines(finding_kind::past_the_limit, view.past_limit, line_quote{},
+                             {view.limit});
+        add(out, f);
     }
-    return found;
 }
 
-// The other lines, all of one count, after a last line alone in its count.
-void others_alike(std::int64_t written, std::int64_t others, std::int64_t odd, report &out)
+// The first LINES_SHOWN lines, by number, of the system's lines whose
+// count of tips is not the system's, and then how many more.
+void odd_lines(const system_view &view, report &out)
 {
-    if (others > written)
-        add(out, make_finding(finding_kind::others_cut, {written, others, odd, others - written}));
-    else if (others + 1 == written)
-        add(out, make_finding(finding_kind::others_filled_one, {written, others, odd}));
-    else
-        add(out, make_finding(finding_kind::others_filled, {written, others, odd, others + 1}));
+    const std::int64_t m = view.tips;
+    int shown = 0;
+    for (const line_summary *l = view.next_odd(0); l != nullptr && shown < LINES_SHOWN;
+         l = view.next_odd(l->line), ++shown) {
+        const std::int64_t tips = view.tips_of(*l);
+        if (tips > m)
+            add(out, at_line(finding_kind::line_more_tips, *l, {view.written, m, tips, tips - m}));
+        else
+            add(out, at_line(finding_kind::line_fewer_tips, *l, {view.written, m, tips, tips + 1}));
+    }
+    if (view.odd_lines > shown)
+        add(out, make_finding(finding_kind::more_odd_lines,
+                              {view.written, m, view.odd_lines - shown}));
 }
 
-// The last line is the only one of its count, and sets it for every line:
-// it is the one to look at. Returns whether one line more said what happens
-// to all the others, which are all alike.
-bool last_line_alone(const tally_facts &t, std::int64_t odd, report &out)
+void effects(const check_input &in, const system_view &view, report &out)
 {
-    const std::int64_t written = t.last.outcomes;
-    const std::int64_t others = t.before_last;
-    finding_kind kind = finding_kind::last_line_fills;
-    if (written < others)
-        kind = FOOTER_SHARE_DIVISOR * written <= others ? finding_kind::last_line_cuts_footer
-                                                        : finding_kind::last_line_cuts;
-    add(out, at_line(kind, t.last.line, t.last.quote, {written, others}));
-    if (t.lines_with(others) != odd)
-        return false;
-    others_alike(written, others, odd, out);
-    return true;
-}
-
-void counts(const tally_facts &t, report &out)
-{
-    const std::int64_t written = t.last.outcomes;
-    const std::int64_t odd = t.lines_with_outcomes - t.lines_with(written);
-    if (t.lines_with_outcomes == 0 || odd == 0)
+    if (in.status != READ_OK) {
+        too_large(in, view, out);
         return;
-    if (t.lines_with(written) == 1 && last_line_alone(t, odd, out))
+    }
+    if (view.tips == 0)
         return;
-    const line_note *first[NOTES_SHOWN];
-    const int listed = first_odd_lines(t, written, first);
-    for (int i = 0; i < listed; ++i)
-        odd_line(*first[i], written, out);
-    if (odd > listed)
-        add(out, make_finding(finding_kind::more_odd_lines, {written, odd - listed}));
+    if (view.written < view.tips)
+        add(out, make_finding(finding_kind::written_cut, {view.written, view.tips}));
+    else if (view.written > view.tips)
+        add(out, make_finding(finding_kind::written_filled,
+                              {view.written, view.tips, view.tips + 1}));
+    odd_lines(view, out);
 }
 
-// --- Words and numbers ---
+// --- genordet.txt ---
 
-finding word_finding(finding_kind kind, const token_note &n)
+void oriented_file(const check_input &in, report &out)
 {
-    finding f = at_line(kind, n.line, n.quote, {n.outcomes});
-    f.word.length = static_cast<int>(std::min<std::int64_t>(n.token_length, TOKEN_MAX));
-    std::copy(n.token, n.token + f.word.length, f.word.bytes);
-    f.word.mark = n.after;
-    return f;
-}
-
-// The first of some notes, one finding each, then how many more there are.
-template <class Note, class Make>
-void notes_of(const notes<Note> &n, finding_kind more, Make make, report &out)
-{
-    const auto shown = static_cast<int>(std::min<std::int64_t>(n.total, NOTES_SHOWN));
-    for (int i = 0; i < shown; ++i)
-        add(out, make(n.first[i]));
-    if (n.total > shown)
-        add(out, make_finding(more, {n.total - shown}));
-}
-
-void words(const tally_facts &t, report &out)
-{
-    notes_of(
-        t.words, finding_kind::more_words,
-        [](const token_note &n) {
-            return word_finding(n.token_length > TOKEN_MAX ? finding_kind::long_word_read
-                                                           : finding_kind::word_read,
-                                n);
-        },
-        out);
-    notes_of(
-        t.labels, finding_kind::more_labels,
-        [](const token_note &n) { return word_finding(finding_kind::label_number, n); }, out);
-    // Without any LF the whole file is one line, which cr_line_ends says.
-    notes<line_note> cr_inside = t.cr_inside;
-    cr_inside.total = t.line_feeds == 0 ? 0 : cr_inside.total;
-    notes_of(
-        cr_inside, finding_kind::more_cr_inside,
-        [](const line_note &n) {
-            return at_line(finding_kind::cr_inside_line, n.line, n.quote, {});
-        },
-        out);
+    switch (in.files.oriented) {
+    case oriented_state::writable:
+        break;
+    case oriented_state::folder:
+        add(out, make_finding(finding_kind::oriented_is_folder));
+        return;
+    case oriented_state::read_only:
+        add(out, make_finding(finding_kind::oriented_read_only));
+        return;
+    case oriented_state::in_use:
+        add(out, make_finding(finding_kind::oriented_in_use));
+        return;
+    case oriented_state::cannot_create:
+        add(out, make_finding(finding_kind::folder_read_only));
+        return;
+    }
+    if (in.status == READ_OK && has_findings(out) && in.files.holds != nullptr &&
+        in.files.holds(in.table, in.files.context))
+        add(out, make_finding(finding_kind::written_despite_findings));
 }
 
 void start_report(const system_table &table, report &out)
@@ -284,9 +253,11 @@ bool counts_as_finding(finding_kind kind)
     // cannot be read: a system too large is one.
     switch (kind) {
     case finding_kind::read_system:
+    case finding_kind::read_system_both:
     case finding_kind::read_no_games:
     case finding_kind::read_error:
     case finding_kind::cannot_open:
+    case finding_kind::system_txt_txt:
         return false;
     default:
         return true;
@@ -308,24 +279,32 @@ bool has_findings(const report &r)
                        [](const finding &f) { return counts_as_finding(f.kind); });
 }
 
-void judge(const system_table &table, int status, const tally_facts &facts, report &out)
+void judge(const check_input &in, report &out)
 {
-    start_report(table, out);
-    const bool fits = first_line(table, status, out);
-    if (status == READ_FAILED)
+    start_report(in.table, out);
+    const system_view view = view_of(in.table, in.status, in.facts);
+    first_line(in, view, out);
+    if (in.status == READ_FAILED)
         return;
-    if (!fits)
-        other_reading(table, facts, out);
-    whole_file(facts, out);
-    if (fits)
-        counts(facts, out);
-    words(facts, out);
+    whole_file(in.facts, out);
+    causes(in.facts, view, out);
+    effects(in, view, out);
+    oriented_file(in, out);
 }
 
-void judge_unopened(const system_table &table, report &out)
+void judge_unopened(const system_table &table, const unopened &why, report &out)
 {
     start_report(table, out);
-    add(out, make_finding(finding_kind::cannot_open));
+    if (why.given != nullptr) {
+        finding f = make_finding(finding_kind::not_system_txt);
+        const std::size_t n = std::min<std::size_t>(std::strlen(why.given), QUOTE_BYTES);
+        std::memcpy(f.quote.bytes, why.given, n);
+        f.quote.length = static_cast<int>(n);
+        add(out, f);
+    } else {
+        add(out, make_finding(why.txt_txt ? finding_kind::system_txt_txt
+                                          : finding_kind::cannot_open));
+    }
 }
 
 } // namespace sysorient

@@ -1,11 +1,12 @@
 // What sysorient-check has to say, as records: each a kind, a place, the
 // quoted text and word, and a few numbers. Deciding what to say makes
-// these (findings.cpp, from the tally's facts); words are made of them
-// only when a report is rendered (report_text.h), from one table of
-// messages a language.
+// these (findings.cpp, from the tally's facts and what the driver found of
+// the files); words are made of them only when a report is rendered
+// (report_text.h), from one table of messages a language.
 #ifndef SYSORIENT_FINDINGS_H
 #define SYSORIENT_FINDINGS_H
 
+#include "check/line_set.h"
 #include "check/line_tally.h"
 #include "system_table.h"
 
@@ -16,20 +17,22 @@
 namespace sysorient {
 
 // One entry a kind of thing a report says, with what its numbers [0] to
-// [3] hold. The first line of a report is one of the first six; every
+// [3] hold. The first line of a report is one of the first nine; every
 // other line is a finding. A line is a game or a tip row as the report's
-// orientation says.
+// orientation says; "outcomes" are the characters read as tips.
 enum class finding_kind : unsigned char {
     // What sysorient makes of the file.
     read_system,       // [0] games of [1] tip rows
+    read_system_both,  // [0] games of [1] tip rows; read the other way, [2] games of [3] tip rows
     read_no_games,     //
     too_many_games,    // more than [0] games
     too_many_tip_rows, // more than [0] tip rows
     read_error,        //
-    cannot_open,       //
+    cannot_open,       // there is no system.txt
+    system_txt_txt,    // there is no system.txt, but a system.txt.txt
+    not_system_txt,    // a file of another name was given: the quote is its name
 
     // The file as a whole.
-    other_reading,             // read the other way: [0] games of [1] tip rows
     utf16_without_mark,        //
     appended_text,             // the quote is single-byte text behind UTF-16
     cr_line_ends,              //
@@ -41,46 +44,45 @@ enum class finding_kind : unsigned char {
     empty_file,                //
     no_outcomes,               //
 
-    // Counts of outcomes: [0] is the count that is written for every line.
-    last_line_cuts,        // the last line holds [0], the one before it [1]
-    last_line_cuts_footer, // as last_line_cuts, and the last line may be a footer
-    last_line_fills,       // the last line holds [0], the one before it [1]
-    others_cut,            // the [2] other lines hold [1]; the last [3] of each are dropped
-    others_filled_one,     // the [2] other lines hold [1]
-    others_filled,         // the [2] other lines hold [1]; [3] to [0] are written as 0
-    line_cut,              // the line holds [1]; the last [3] are dropped
-    line_filled_one,       // the line holds [1]
-    line_filled,           // the line holds [1]; [3] to [0] are written as 0
-    more_odd_lines,        // [1] more lines hold another count
+    // Lines whose outcomes come from text, all of them named; the quote is
+    // the first one's. [0]: the outcomes read from that text.
+    heading,       // lines with words above the system
+    footer,        // lines with words below it
+    row_numbers,   // the numbers that the lines begin with, counting up
+    label_numbers, // the numbers of labels; the word is the first, with its mark
+    names,         // names and numbers in them; the word is the first
+    dates,         // dates, amounts and times
+    cr_inside,     // a CR without LF between outcomes (no [0])
 
-    // Words and numbers, with the word as it stands.
-    word_read,      // [0] outcome characters in it
-    long_word_read, // [0] outcome characters in it; the word is its start
-    more_words,     // [0] more words or numbers hold outcome characters
-    label_number,   // [0] outcome characters; the word is the number, with its mark
-    more_labels,    // [0] more lines hold numbers in labels
-    cr_inside_line, //
-    more_cr_inside, // [0] more lines hold a CR without LF
+    // What becomes of the system. [0]: the count written for every line,
+    // [1]: the count the system's lines hold.
+    without_text,     // without the lines named above: [0] games of [1] tip rows, which fit
+    other_reading,    // read the other way: [0] games of [1] tip rows, which fit
+    past_the_limit,   // the lines named make it more than [0] games or tip rows
+    written_cut,      // every line is cut from [1] to [0]
+    written_filled,   // every line is filled up from [1] to [0]; [2] = [1] + 1
+    line_more_tips,   // the line holds [2] tips, the others [1]
+    line_fewer_tips,  // the line holds [2] tips, the others [1]; [3] = [2] + 1
+    more_odd_lines,   // [2] more lines hold another count than [1]
+
+    // genordet.txt.
+    written_despite_findings, // it holds what this system.txt makes
+    oriented_is_folder,       //
+    oriented_read_only,       //
+    oriented_in_use,          // another program holds it open
+    folder_read_only,         // no file can be made in the folder
 };
 
 // How many kinds there are: the last one's number and one.
-constexpr std::size_t FINDING_KINDS = static_cast<std::size_t>(finding_kind::more_cr_inside) + 1;
+constexpr std::size_t FINDING_KINDS =
+    static_cast<std::size_t>(finding_kind::folder_read_only) + 1;
 
 // Whether a record of this kind is a finding (it makes the exit status 1).
 bool counts_as_finding(finding_kind kind);
 
-// A word or number as it stands in the file, with the mark after it.
-struct quoted_word {
-    unsigned char bytes[TOKEN_MAX];
-    int length;
-    unsigned char mark; // ':' or '.' after a number in a label, or 0
-};
-
-// Where a finding is: a line of system.txt (from 1), or 0 for the file as a
-// whole.
-struct place {
-    std::int64_t line;
-};
+// Where a finding is: a set of lines of system.txt, or none for the file
+// as a whole.
+using place = line_set;
 
 struct finding {
     finding_kind kind;
@@ -92,10 +94,29 @@ struct finding {
 
 // A report: what the first line says, then the findings, in order.
 struct report {
-    static constexpr int MAX = 48;
+    static constexpr int MAX = 40;
     finding items[MAX];
     int count;
     bool tip_rows; // read one tip row per line
+};
+
+// Whether genordet.txt could be written, as the driver found without
+// writing anything.
+enum class oriented_state : unsigned char {
+    writable,
+    folder,        // it is a folder
+    read_only,     // it is there and read-only
+    in_use,        // another program holds it open and lets no one write
+    cannot_create, // it is not there, and the folder lets no file be made
+};
+
+// What the driver found of the files around system.txt.
+struct file_facts {
+    oriented_state oriented;
+    // Whether genordet.txt holds what sysorient writes of the table; the
+    // check asks once the table is read. nullptr: it does not.
+    bool (*holds)(const system_table &table, void *context);
+    void *context;
 };
 
 // A record of the kind with its numbers, for the file as a whole.
@@ -104,13 +125,24 @@ finding make_finding(finding_kind kind, std::initializer_list<std::int64_t> numb
 // Whether the report holds a finding.
 bool has_findings(const report &r);
 
-// What the check makes of a reading: the table it filled and its result,
-// and the tally's facts. Every threshold and every choice of what to say
-// lives here.
-void judge(const system_table &table, int status, const tally_facts &facts, report &out);
+// What the check makes of a reading.
+struct check_input {
+    const system_table &table; // as the reader filled it
+    int status;                // the reader's result
+    const tally_facts &facts;
+    const file_facts &files;
+};
 
-// The report of a system.txt that cannot be opened.
-void judge_unopened(const system_table &table, report &out);
+// Every threshold and every choice of what to say lives here.
+void judge(const check_input &in, report &out);
+
+// The report when system.txt cannot be opened: whether a system.txt.txt
+// is there instead, or a file of another name was given.
+struct unopened {
+    bool txt_txt;
+    const char *given; // UTF-8, or nullptr
+};
+void judge_unopened(const system_table &table, const unopened &why, report &out);
 
 } // namespace sysorient
 

@@ -1,6 +1,7 @@
 // The tally of what each line of a system file holds, for sysorient-check:
-// how many outcomes, and the traps around them (outcome characters inside
-// words and numbers, numbers in labels, a CR that ends no line, the end mark
+// how many outcomes, how many of them are tips and how many come from text
+// (a label's number, a name, a date or an amount, a number the line begins
+// with), and the traps around them (a CR that ends no line, the end mark
 // with text behind it, single-byte text behind UTF-16). It takes the text as
 // the reader hands it to a text_watcher, so it sees the file exactly as the
 // reader does, through the same byte classes. It holds facts, not
@@ -9,6 +10,7 @@
 #ifndef SYSORIENT_LINE_TALLY_H
 #define SYSORIENT_LINE_TALLY_H
 
+#include "check/line_set.h"
 #include "read/fill_paths.h"
 #include "read/system_reader.h"
 #include "system_table.h"
@@ -19,7 +21,7 @@
 namespace sysorient {
 
 constexpr int QUOTE_MAX = 40; // characters of a line that a report quotes
-constexpr int NOTES_KEPT = 5; // lines kept of each kind, in their order
+constexpr int NOTES_KEPT = 5; // lines kept of each count, in their order
 constexpr int TOKEN_MAX = 20; // characters of a word that are kept
 // Places of text kept of a line: 40 characters of UTF-8 take up to 160
 // bytes, and of UTF-16 up to 80 code units.
@@ -37,51 +39,102 @@ struct line_quote {
     text_encoding encoding;
 };
 
-// A line, by its number (from 1, every line counted), with its outcomes.
-struct line_note {
+// A word or number as it stands in the file (ASCII letters and digits),
+// its first TOKEN_MAX characters, with the mark after it.
+struct quoted_word {
+    unsigned char bytes[TOKEN_MAX];
+    int length;
+    std::int64_t full_length;
+    unsigned char mark; // the ':' or '.' after a label's number, or 0
+};
+
+// What makes outcomes of a line text rather than tips.
+enum cause_bit : unsigned {
+    LABEL_NUMBER = 1, // "Spiel 1:", "1. "
+    NAME = 2,         // "Mexiko", "Schalke 04", "13er", "1. FC"
+    DATE = 4,         // "12.10.2024", "0,50", "20:30"
+};
+
+// A line with outcomes: what it holds, and its quote.
+struct line_summary {
     std::int64_t line;
+    std::int64_t outcomes;  // all of them
+    std::int64_t tips;      // those that are no label's number, name, date or amount
+    std::int64_t lead_tips; // of the tips, those of a number the line begins with
+    bool letters;           // an ASCII letter that is no outcome
+    unsigned causes;        // cause_bit of its outcomes that are no tips
+    line_quote quote;
+};
+
+// Lines with outcomes from one cause: which, the first one's quote and word,
+// and how many outcomes the cause made in all. The quote of its first line
+// past the head window is kept too, in case the first lines turn out to be
+// a heading.
+struct cause_lines {
+    line_set lines;
+    line_quote quote;
+    quoted_word word;
     std::int64_t outcomes;
-    line_quote quote;
+    std::int64_t line_after_head; // 0: none yet
+    line_quote quote_after_head;
+    quoted_word word_after_head;
 };
 
-// A word or number on a line: an outcome character beside other letters or
-// digits ("Mexiko", "04"), or a number of outcome characters before ':' or
-// ". " on a line with words ("Spiel 1:").
-struct token_note {
-    std::int64_t line;
-    line_quote quote;
-    unsigned char token[TOKEN_MAX];
-    std::int64_t token_length; // in full; above TOKEN_MAX only the start is kept
-    std::int64_t outcomes;     // outcome characters in it
-    unsigned char after;       // ':' or '.' for a number in a label
-};
-
-// Notes of one kind: the first NOTES_KEPT and how many there are in all.
-template <class Note> struct notes {
-    Note first[NOTES_KEPT];
-    std::int64_t total;
-};
-
-// Lines of one outcome count: how many, and the first NOTES_KEPT of them.
+// Lines of one count of tips: how many, and the first NOTES_KEPT of them.
 struct count_group {
-    std::int64_t outcomes;
-    notes<line_note> lines;
+    std::int64_t tips;
+    std::int64_t total;
+    line_summary first[NOTES_KEPT];
 };
 
-// Lines with outcomes, by their count of outcomes; the last bin takes all
-// larger counts. Only the bins in use are cleared, so memory holds only
-// those.
-class count_histogram {
+// Lines with outcomes by their count of tips, one way of counting them: a
+// histogram of every count (the last bin takes all larger counts; only the
+// bins in use are cleared, so memory holds only those), and the first
+// GROUPS counts seen with their first lines.
+class tip_counts {
   public:
+    static constexpr int GROUPS = 16;
+
     void clear();
-    void add(std::int64_t outcomes);
-    [[nodiscard]] std::int64_t lines_with(std::int64_t outcomes) const;
+    void add(const line_summary &line, std::int64_t tips);
+    [[nodiscard]] std::int64_t lines_with(std::int64_t tips) const;
+    // The count most lines have, of counts above 0: of equals, preferred
+    // if it is one of them, else the highest.
+    [[nodiscard]] std::int64_t most_common(std::int64_t preferred) const;
+    // Whether a line of this count would be one of its group's first.
+    bool wants_quote(std::int64_t tips);
+    [[nodiscard]] int group_count() const { return group_count_; }
+    [[nodiscard]] const count_group &group(int g) const { return groups_[g]; }
 
   private:
     static constexpr std::int64_t BINS = MAX_TIP_ROWS + 2;
-    static std::int64_t bin_of(std::int64_t outcomes);
+    static std::int64_t bin_of(std::int64_t tips);
+    count_group *group_of(std::int64_t tips);
     std::int64_t bins_[BINS] = {};
     std::int64_t top_ = 0; // the highest bin in use
+    count_group groups_[GROUPS] = {};
+    int group_count_ = 0;
+    count_group *last_ = nullptr;
+};
+
+// A run of lines with outcomes that begin with numbers counting up by one,
+// from 0 or 1 (the row numbers of a spreadsheet's first column).
+struct number_run {
+    std::int64_t first_line;
+    std::int64_t last_line;
+    std::int64_t lines;
+    std::int64_t next;     // the number the next line must begin with
+    std::int64_t outcomes; // outcome characters in the numbers
+};
+
+// The first and the last lines with outcomes, where headings and footers are.
+struct line_windows {
+    static constexpr int LINES = 8;
+    line_summary head[LINES];
+    int head_count;
+    line_summary tail[LINES]; // a ring: the last LINES lines
+    int tail_count;
+    int tail_next;
 };
 
 // Single-byte text behind the last ASCII code unit of a UTF-16 file.
@@ -94,26 +147,35 @@ struct utf16_tail {
     line_quote start;
 };
 
+// Where the lines with outcomes go past the table's limits.
+struct limit_lines {
+    std::int64_t line_game_16;       // the 16th line with outcomes (0: none)
+    std::int64_t line_tip_row_20001; // the 20001st (0: none)
+    line_set over_15;                // lines of more than 15 outcomes
+    line_set over_20000;             // lines of more than 20000 outcomes
+};
+
 // What the tally found: facts about the file and its lines.
 struct tally_facts {
     std::int64_t bytes;               // of text, UTF-16 narrowed
     std::int64_t lines;               // every line, the last one too
     std::int64_t lines_with_outcomes; // before the end mark
     std::int64_t max_outcomes;        // on one line
-    line_note last;                   // the last line with outcomes
-    std::int64_t before_last;         // outcomes of the line with outcomes before it
-    static constexpr int GROUPS = 16;
-    count_group groups[GROUPS]; // the first GROUPS counts of outcomes seen
-    int group_count;
-    const count_histogram *counts; // every count
-    notes<token_note> words;       // outcome characters inside words or numbers
-    notes<token_note> labels;      // numbers of outcome characters in labels
-    notes<line_note> cr_inside;    // a CR without LF between outcomes
-    std::int64_t lone_crs;         // CRs without LF
+    line_summary last;                // the last line with outcomes
+    const tip_counts *tips;           // by tips
+    const tip_counts *tips_not_lead;  // by tips, but for those of a number the line begins with
+    line_windows windows;
+    number_run numbers; // the longest run of row numbers, from the first lines on
+    cause_lines labels;
+    cause_lines names;
+    cause_lines dates;
+    cause_lines cr_inside; // a CR without LF between outcomes
+    limit_lines limits;
+    std::int64_t lone_crs; // CRs without LF
     std::int64_t line_feeds;
 
     bool end_mark;                        // the input holds one
-    line_note end_mark_line;              // the line it ends, quoted through the mark
+    line_summary end_mark_line;           // the line it ends, quoted through the mark
     std::int64_t after_end_mark;          // bytes of the file after it
     std::int64_t outcomes_after_end_mark; // outcome characters after it
     bool text_after_end_mark;             // anything but blanks, line ends and end marks
@@ -124,12 +186,6 @@ struct tally_facts {
     int head_length;
     int head_zeros[2]; // zero bytes among them, at even and at odd places
     utf16_tail tail;
-
-    // How many lines (before the end mark) hold exactly this many outcomes.
-    [[nodiscard]] std::int64_t lines_with(std::int64_t outcomes) const
-    {
-        return counts->lines_with(outcomes);
-    }
 };
 
 // The start of a line, as far as the text has shown it: in the text being
@@ -145,29 +201,64 @@ struct line_start {
     int length; // places copied
 };
 
-// The state of the line being read, and of the word or number being read.
-struct line_state {
-    std::int64_t outcomes;
-    bool has_word;  // a letter or digit that is no outcome
-    bool lone_cr;   // a CR without LF after an outcome
-    bool cr_inside; // and an outcome after that
-    bool label;     // a number of outcome characters before ':' or ". "
-    token_note label_note;
-    token_note *unquoted[NOTES_KEPT]; // word notes made before the quote was whole
-    int unquoted_count;
-};
-
 // A word or number, its first bytes kept as a line start is: in the text
 // while it lasts, copied when it ends.
 struct token_state {
     bool open;
     bool outcome;            // holds an outcome character
-    bool other;              // and a letter or digit that is not one
+    bool outcome_letter;     // an outcome that is a letter (x, X)
+    bool letter;             // a letter that is no outcome
+    bool digit;              // a digit that is no outcome
     const unsigned char *at; // its first byte in the current text, or nullptr once copied
     unsigned char bytes[TOKEN_MAX];
     int kept; // bytes copied
     std::int64_t length;
     std::int64_t outcomes;
+};
+
+// Numbers joined by '.', ',' or ':' with nothing between ("12.10.2024",
+// "0,50", "20:30"), or a number alone.
+struct number_group {
+    int numbers;
+    bool long_number; // more than one digit, or a digit that is no outcome
+    std::int64_t outcomes;
+    quoted_word first;          // the first number
+    std::int64_t first_outcomes; // outcome characters in it
+    bool other_digit;           // a digit in it that is no outcome
+    bool first_is_lead;         // it begins its line
+    bool after_first_word;      // the line begins with a word with a letter, and then it
+};
+
+// What follows a number: the mark right after it (0 if none), that mark's
+// class, and whether a blank follows the mark.
+struct number_follow {
+    unsigned char mark;
+    unsigned char cls;
+    bool blank_after;
+};
+
+// The line being read.
+struct line_state {
+    std::int64_t outcomes;
+    std::int64_t label_outcomes;
+    std::int64_t name_outcomes;
+    std::int64_t date_outcomes;
+    std::int64_t lead_tips;  // outcomes of a number the line begins with, counted as tips
+    std::int64_t lead_value; // that number, or -1
+    std::int64_t tokens;     // words and numbers closed so far
+    bool letters;            // an ASCII letter that is no outcome
+    bool has_word;           // a letter or digit that is no outcome
+    bool after_word;         // the last word closed held a letter
+    bool lone_cr;            // a CR without LF after an outcome
+    bool cr_inside;          // and an outcome after that
+    bool label_waits;        // a number before ". ": a label, unless a word follows
+    quoted_word waiting;     // that number
+    std::int64_t waiting_outcomes;
+    number_group group;
+    bool group_open; // the group may go on
+    unsigned causes; // cause_bit of the line so far
+    quoted_word label; // the first label's number
+    quoted_word name;  // the first name or number in one
 };
 
 class line_tally {
@@ -185,55 +276,69 @@ class line_tally {
     void end(watch_end how, int odd_byte);
 
   private:
-    // The two ways through the text (line_tally.cpp says which takes what).
-    void scan(const unsigned char *p, const unsigned char *end);
-    void count_chunk(const unsigned char *p, const chunk_classes &m);
-    [[nodiscard]] bool plain(const chunk_classes &m) const;
-    [[nodiscard]] bool quiet(const chunk_classes &m) const;
-    void quiet_chunk(const unsigned char *p, const chunk_classes &m);
-
-    void start_line(const unsigned char *at);
-    void end_line();
-    void count_line();
-    void line_end(const unsigned char *p);
-    void end_mark(const unsigned char *p);
-    void carriage_return(const unsigned char *p);
-    void add_outcomes(std::int64_t n);
-    void add_to_token(const unsigned char *p, bool outcome);
-    void open_token(const unsigned char *at);
-    void copy_token();
-    void close_token(const unsigned char *p, const unsigned char *end);
-    void note_word();
-    void lone_cr();
-    void after_end_mark(const unsigned char *p, const unsigned char *end);
+    // line_tally.cpp: the text, the byte way.
+    void keep_what_the_text_holds();
+    const unsigned char *chunks(const unsigned char *p, const unsigned char *text_end);
     void carry_text_on(const unsigned char *p);
+    void note_head(const watched_text &t);
+    void note_tail(const watched_text &t);
+    void after_end_mark(const unsigned char *p, const unsigned char *end);
+    void lone_cr();
+    void add_outcomes(std::int64_t n);
+    void carriage_return(const unsigned char *p);
+    void scan(const unsigned char *p, const unsigned char *end);
+    // tally_chunks.cpp: the chunk way.
+    [[nodiscard]] bool watching_row_numbers() const;
+    [[nodiscard]] bool quiet(const chunk_classes &m) const;
+    [[nodiscard]] bool plain(const chunk_classes &m) const;
+    void chunk_words(const chunk_classes &m, int from);
     void lines_without_outcomes(const unsigned char *p, const chunk_classes &m);
     void chunk_lines(const unsigned char *p, const chunk_classes &m);
     void carry_token(const unsigned char *p, const chunk_classes &m);
-    void note_head(const watched_text &t);
-    void note_tail(const watched_text &t);
-    const unsigned char *chunks(const unsigned char *p, const unsigned char *text_end);
-    void copy_start(line_start &s) const;
-    void continue_start(line_start &s) const;
-    count_group *group_of(std::int64_t outcomes);
-    [[nodiscard]] token_note current_token(unsigned char after) const;
-    [[nodiscard]] line_quote quote_of(const line_start &s, bool through_end_mark = false) const;
+    void count_chunk(const unsigned char *p, const chunk_classes &m);
+    void quiet_chunk(const unsigned char *p, const chunk_classes &m);
+    // tally_words.cpp: words and numbers.
+    void open_token(const unsigned char *at);
+    void add_to_token(const unsigned char *p, unsigned char c);
+    void copy_token();
+    [[nodiscard]] quoted_word token_word() const;
+    void add_cause(unsigned cause, std::int64_t outcomes, const quoted_word &w);
+    void settle_waiting_label(bool word_follows);
+    void single_number(const number_group &g, const number_follow &follow);
+    void close_group(const number_follow &follow);
+    void number_token(const unsigned char *p, const unsigned char *end);
+    void settle_pending_mark(const unsigned char *p);
+    void close_token(const unsigned char *p, const unsigned char *end);
+    void close_line_words(const unsigned char *p, const unsigned char *end);
+    // tally_lines.cpp: lines.
+    void line_end(const unsigned char *p);
+    void end_mark(const unsigned char *p);
+    void end_line(const unsigned char *p, const unsigned char *end);
+    void reset_line();
+    [[nodiscard]] line_summary summary() const;
+    void count_line();
+    void note_causes(const line_summary &s);
+    void note_limits(const line_summary &s);
+    void note_window(const line_summary &s);
+    void note_row_number(const line_summary &s);
 
     tally_facts facts_{};
-    count_histogram counts_;
+    tip_counts tips_;
+    tip_counts tips_not_lead_;
+    number_run run_{};
     line_state line_{};
     token_state token_{};
-    line_start current_{};         // the line being read
-    line_start last_{};            // the last line with outcomes
-    line_start end_mark_{};        // the line the end mark ends
-    watched_text text_{};          // the text being tallied
-    count_group *group_ = nullptr; // the last line's count
+    line_start current_{};  // the line being read
+    line_start last_{};     // the last line with outcomes
+    line_start end_mark_{}; // the line the end mark ends
+    line_start tail_starts_[line_windows::LINES] = {}; // the tail window's lines
+    watched_text text_{};   // the text being tallied
     classifier classify_chunks_ = nullptr;
     static constexpr int BATCH = 16; // chunks classified at a time
     chunk_classes batch_[BATCH] = {};
-    bool pending_cr_ = false;  // a CR at the end of the text so far
-    bool pending_dot_ = false; // a number of outcome characters and '.' at the end of it
-    bool ended_ = false;       // past the end mark
+    bool pending_cr_ = false; // a CR at the end of the text so far
+    int pending_mark_ = -1;   // a mark after a number at the end of it, or -1
+    bool ended_ = false;      // past the end mark
 };
 
 } // namespace sysorient

@@ -7,8 +7,14 @@ namespace sysorient {
 namespace {
 
 constexpr message ENGLISH_MESSAGES[] = {
-    {finding_kind::read_system, "system.txt: {0} {0|game|games} of {1} {1|tip row|tip rows}, "
-                                "{o|one game per line|one tip row per line}"},
+    {finding_kind::read_system,
+     "system.txt: {0} {0|game|games} of {1} {1|tip row|tip rows}, "
+     "{o|one game per line|one tip row per line}"},
+    {finding_kind::read_system_both,
+     "system.txt: {0} {0|game|games} of {1} {1|tip row|tip rows}, "
+     "{o|one game per line|one tip row per line} "
+     "({o|one tip row per line|one game per line}: {2} {2|game|games} of {3} "
+     "{3|tip row|tip rows})"},
     {finding_kind::read_no_games,
      "system.txt: no games, read {o|one game per line|one tip row per line}: "
      "genordet.txt is written empty"},
@@ -16,103 +22,113 @@ constexpr message ENGLISH_MESSAGES[] = {
      "system.txt: more than {0} games, read {o|one game per line|one tip row per line}: "
      "sysorient warns and writes nothing"},
     {finding_kind::too_many_tip_rows,
-     "system.txt: more than {0} tip rows, read "
-     "{o|one game per line|one tip row per line}: sysorient warns and writes nothing"},
+     "system.txt: more than {0} tip rows, read {o|one game per line|one tip row per line}: "
+     "sysorient warns and writes nothing"},
     {finding_kind::read_error,
      "system.txt: cannot be read (a read error): sysorient writes nothing"},
     {finding_kind::cannot_open,
-     "system.txt: cannot be opened: there is no system.txt here, or it cannot be read"},
-    {finding_kind::other_reading,
-     "system.txt: read {o|one tip row per line|one game per line} it is {0} "
-     "{0|game|games} of {1} {1|tip row|tip rows}: run "
-     "{o|`sysorient s`|`sysorient` without s}"},
+     "system.txt: not found: there is no system.txt in this folder, or it cannot be opened"},
+    {finding_kind::system_txt_txt,
+     "system.txt: not found, but there is a system.txt.txt here: rename it to system.txt "
+     "(Windows hides the ending .txt)"},
+    {finding_kind::not_system_txt,
+     "\"{quote}\": the file to convert must be called system.txt: rename it to system.txt, "
+     "or save it under that name"},
     {finding_kind::utf16_without_mark,
-     "system.txt: looks like UTF-16 without its byte-order mark (a zero byte at every "
-     "other place): letters outside ASCII may end or change the reading; save it as "
-     "UTF-8, or as Unicode with its mark"},
+     "system.txt: looks like Unicode text saved without the mark at its start: letters "
+     "outside ASCII may end or change the reading; save it again as UTF-8, or as Unicode"},
     {finding_kind::appended_text,
-     "system.txt: single-byte text after the UTF-16 text, as `echo ... >> system.txt` "
-     "adds it: \"{quote}\" is not read; save the whole file again in one encoding"},
+     "system.txt: after the Unicode text stands text in another encoding (as "
+     "\"echo ... >> system.txt\" adds it): \"{quote}\" is not read; save the whole file again "
+     "in one encoding"},
     {finding_kind::cr_line_ends,
-     "system.txt: its lines end with CR alone, without LF (old Mac line ends): the "
-     "whole file is read as one line"},
+     "system.txt: its lines end the old Mac way (CR alone): the whole file is read as one "
+     "line; save it again with Windows line ends"},
     {finding_kind::text_after_end_mark,
-     "line {line}: \"{quote}\": an end mark (Ctrl-Z, byte 1A) ends the reading "
-     "here: the {0} {0|byte|bytes} after it {0|is|are} not read, with {1} "
-     "{1|outcome|outcomes}"},
+     "line {line}: \"{quote}\": an end-of-file character (Ctrl+Z) ends the reading here: the "
+     "{0} {0|byte|bytes} after it {0|is|are} not read, with {1} {1|tip|tips} among them"},
     {finding_kind::more_after_end_mark,
-     "line {line}: \"{quote}\": an end mark (Ctrl-Z, byte 1A) ends the reading "
-     "here: the file goes on for more than {0} bytes after it, which are not read, with "
-     "{1} {1|outcome|outcomes} among the "
-     "first {0}"},
+     "line {line}: \"{quote}\": an end-of-file character (Ctrl+Z) ends the reading here: the "
+     "file goes on for more than {0} bytes after it, which are not read, with {1} "
+     "{1|tip|tips} among the first {0}"},
     {finding_kind::unreadable_after_end_mark,
-     "line {line}: \"{quote}\": an end mark (Ctrl-Z, byte 1A) ends the reading "
-     "here, and the file cannot be read past it (a read error): what stands after it is "
-     "not known"},
+     "line {line}: \"{quote}\": an end-of-file character (Ctrl+Z) ends the reading here, and "
+     "the file cannot be read past it (a read error): what follows it is not known"},
     {finding_kind::unreadable_after_limit,
-     "system.txt: cannot be read to its end (a read error): the lines after the limit "
-     "are not known"},
+     "system.txt: cannot be read to its end (a read error): what follows is not known"},
     {finding_kind::checked_in_part,
      "system.txt: only the first {0} bytes after the limit were looked at"},
     {finding_kind::empty_file, "system.txt: the file is empty"},
-    {finding_kind::no_outcomes, "system.txt: holds no outcome (0, 1, 2, x or X)"},
-    {finding_kind::last_line_cuts,
-     "line {line}: \"{quote}\": {0} {0|outcome|outcomes}, and the last line with "
-     "outcomes sets the count for every line: every {o|game|tip row} is cut to {0} "
-     "{o|{0|tip row|tip rows}|{0|game|games}}"},
-    {finding_kind::last_line_cuts_footer,
-     "line {line}: \"{quote}\": {0} {0|outcome|outcomes}, and the last line with "
-     "outcomes sets the count for every line: every {o|game|tip row} is cut to {0} "
-     "{o|{0|tip row|tip rows}|{0|game|games}}: is it a footer?"},
-    {finding_kind::last_line_fills,
-     "line {line}: \"{quote}\": {0} outcomes, more than the line before it, and the "
-     "last line with outcomes sets the count for every line: every other "
-     "{o|game|tip row} is filled up with 0 to {0} {o|tip rows|games}"},
-    {finding_kind::others_cut,
-     "system.txt: {2|the other line with outcomes holds {1}: the last {3} {3|is|are} "
-     "dropped|the other {2} lines with outcomes hold {1} each: the last {3} of each "
-     "{3|is|are} dropped}"},
-    {finding_kind::others_filled_one,
-     "system.txt: {2|the other line with outcomes holds {1}: {o|tip row|game} {0} is "
-     "written as 0|the other {2} lines with outcomes hold {1} each: {o|tip row|game} "
-     "{0} of each is written as 0}"},
-    {finding_kind::others_filled,
-     "system.txt: {2|the other line with outcomes holds {1}: {o|tip rows|games} {3} to "
-     "{0} are written as 0|the other {2} lines with outcomes hold {1} each: "
-     "{o|tip rows|games} {3} to {0} of each are written as 0}"},
-    {finding_kind::line_cut,
-     "line {line}: \"{quote}\": {1} outcomes, but {0} are written: the last {3} "
-     "{3|is|are} dropped"},
-    {finding_kind::line_filled_one,
-     "line {line}: \"{quote}\": {1} {1|outcome|outcomes} of {0}: {o|tip row|game} {0} "
-     "is written as 0"},
-    {finding_kind::line_filled,
-     "line {line}: \"{quote}\": {1} {1|outcome|outcomes} of {0}: {o|tip rows|games} "
-     "{3} to {0} are written as 0"},
+    {finding_kind::no_outcomes, "system.txt: holds no tips (0, 1, 2, x or X)"},
+    {finding_kind::heading,
+     "{L|line|lines} {lines}: \"{quote}\": {L|a heading|headings} above the system: "
+     "{0|one character in {L|it|them} (0, 1, 2 or x) is read as a tip|{0} characters in "
+     "{L|it|them} (0, 1, 2 or x) are read as tips}, and each such line becomes "
+     "{o|a game|a tip row}: delete {L|this line|these lines}"},
+    {finding_kind::footer,
+     "{L|line|lines} {lines}: \"{quote}\": text below the system (a total, a stake, a "
+     "greeting): {0|one character in {L|it|them} (0, 1, 2 or x) is read as a tip|{0} "
+     "characters in {L|it|them} (0, 1, 2 or x) are read as tips}, and each such line "
+     "becomes {o|a game|a tip row}: delete {L|this line|these lines}"},
+    {finding_kind::row_numbers,
+     "{L|line|lines} {lines}: \"{quote}\": {L|begins|begin} with row numbers (1, 2, 3, ...): "
+     "{0|one digit in them (0, 1 or 2) is read as a tip|{0} digits in them (0, 1 or 2) are "
+     "read as tips}: delete the column of row numbers"},
+    {finding_kind::label_numbers,
+     "{L|line|lines} {lines}: \"{quote}\": the number of a label, such as \"{word}{mark}\", "
+     "is read as tips: delete the labels, or their numbers"},
+    {finding_kind::names,
+     "{L|line|lines} {lines}: \"{quote}\": a name, such as \"{word}{mark}\", holds 0, 1, 2 or x, "
+     "which are read as tips: delete the names"},
+    {finding_kind::dates,
+     "{L|line|lines} {lines}: \"{quote}\": a date or an amount holds 0, 1 or 2, which are "
+     "read as tips: delete {L|it|them}"},
+    {finding_kind::cr_inside,
+     "{L|line|lines} {lines}: \"{quote}\": a line end of the old Mac kind (CR alone) does "
+     "not end the line: the tips after it are read on the same line"},
+    {finding_kind::without_text,
+     "system.txt: without these lines it is {0} {0|game|games} of {1} {1|tip row|tip rows}"},
+    {finding_kind::other_reading,
+     "system.txt: read {o|one tip row per line|one game per line} it is {0} {0|game|games} of "
+     "{1} {1|tip row|tip rows}: "
+     "{o|{w|double-click orient-s.bat, or run sysorient s|run sysorient s}|"
+     "{w|double-click orient.bat, or run sysorient without s|run sysorient without s}}"},
+    {finding_kind::past_the_limit,
+     "{L|line|lines} {lines}: {L|goes|go} past the limit of {0} {1|games|tip rows}"},
+    {finding_kind::written_cut,
+     "genordet.txt: every {o|game is cut to {0} {0|tip row|tip rows}|tip row is cut to {0} "
+     "{0|game|games}}, though the system's lines hold {1} {1|tip|tips}"},
+    {finding_kind::written_filled,
+     "genordet.txt: every {o|game gets {0} tip rows|tip row gets {0} games}, though the "
+     "system's lines hold {1} {1|tip|tips}: {o|tip rows|games} {2} to {0} are filled up with "
+     "0, draw tips you never made"},
+    {finding_kind::line_more_tips,
+     "line {line}: \"{quote}\": {2} tips, the other lines {1}: {3} {3|tip|tips} too many"},
+    {finding_kind::line_fewer_tips,
+     "line {line}: \"{quote}\": {2} {2|tip|tips}, the other lines {1}: from {o|tip row|game} "
+     "{3} on it is filled up with 0, draw tips you never made"},
     {finding_kind::more_odd_lines,
-     "system.txt: {1} more {1|line holds|lines hold} another count than {0}"},
-    {finding_kind::word_read,
-     "line {line}: \"{quote}\": \"{word}\" is read as the {0|outcome|outcomes} "
-     "{values}"},
-    {finding_kind::long_word_read,
-     R"(line {line}: "{quote}": "{word}..." is read as {0} {0|outcome|outcomes})"},
-    {finding_kind::more_words,
-     "system.txt: {0} more {0|word|words} or {0|number|numbers} hold outcome "
-     "characters"},
-    {finding_kind::label_number,
-     "line {line}: \"{quote}\": the {word} of \"{word}{mark}\" is read as "
-     "{0|outcome|outcomes}: is it a number in a label?"},
-    {finding_kind::more_labels, "system.txt: {0} more {0|line|lines} hold numbers in labels"},
-    {finding_kind::cr_inside_line,
-     "line {line}: \"{quote}\": a CR without LF does not end the line: the outcomes "
-     "after it are read on the same line"},
-    {finding_kind::more_cr_inside, "system.txt: {0} more {0|line|lines} hold a CR without LF"},
+     "system.txt: {2} more {2|line holds|lines hold} another number of tips than {1}"},
+    {finding_kind::written_despite_findings,
+     "genordet.txt: was written from this system.txt: do not use it before what is said above "
+     "is put right"},
+    {finding_kind::oriented_is_folder,
+     "genordet.txt: is a folder: sysorient cannot write the file; rename or move the folder"},
+    {finding_kind::oriented_read_only,
+     "genordet.txt: is read-only: sysorient cannot write it; clear the read-only mark in its "
+     "properties"},
+    {finding_kind::oriented_in_use,
+     "genordet.txt: is open in another program (Excel, perhaps): close it there, then convert "
+     "again"},
+    {finding_kind::folder_read_only,
+     "genordet.txt: cannot be made: this folder lets no new file be made; copy system.txt to "
+     "a folder of your own (such as Documents) and convert it there"},
 };
 
 static_assert(in_order_of_kinds(ENGLISH_MESSAGES), "one English message a kind, in their order");
 
 } // namespace
 
-const language ENGLISH = {ENGLISH_MESSAGES};
+const language ENGLISH = {ENGLISH_MESSAGES, {", ", " and ", " to ", " more"}, U'"'};
 
 } // namespace sysorient

@@ -1,9 +1,10 @@
 // Rendering a report: the placeholders and choices of a message filled in
-// from a record. Quoted text shows printable ASCII as it is, with '"' and
-// '\' escaped so that no quote can end early, and any other byte as '.'.
+// from a record, in UTF-8. Quoted text shows the file's characters as its
+// editor does (quote_text.h), with '"' and '\' escaped so that no quote can
+// end early.
 #include "check/report_text.h"
 
-#include "read/byte_classes.h"
+#include "check/quote_text.h"
 
 #include <cstring>
 
@@ -37,19 +38,38 @@ class line_text {
         for (; d != digits + sizeof digits; ++d)
             put(*d);
     }
-    // A character of the file: printable ASCII as it is, '"' and '\'
-    // escaped, any other as '.'.
-    void put_shown(unsigned c)
+    // A character in UTF-8.
+    void put_character(char32_t c)
     {
-        if (c == '"' || c == '\\')
+        if (c < 0x80) {
+            put(static_cast<char>(c));
+        } else if (c < 0x800) {
+            put(static_cast<char>(0xC0 | c >> 6));
+            put(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            put(static_cast<char>(0xE0 | c >> 12));
+            put(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+            put(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            put(static_cast<char>(0xF0 | c >> 18));
+            put(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
+            put(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
+            put(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    // A character of the file, quoted: the closing quotation mark and '\'
+    // escaped.
+    void put_quoted(char32_t c, char32_t closing_quote)
+    {
+        if (c == closing_quote || c == '\\')
             put('\\');
-        put(c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '.');
+        put_character(c);
     }
     [[nodiscard]] const char *text() const { return text_; }
     [[nodiscard]] std::size_t length() const { return length_; }
 
   private:
-    static constexpr std::size_t CAPACITY = 1024;
+    static constexpr std::size_t CAPACITY = 1536;
     char text_[CAPACITY] = {};
     std::size_t length_ = 0;
 };
@@ -57,7 +77,9 @@ class line_text {
 // What a message is filled in from.
 struct filling {
     const finding &f;
-    bool tip_rows;
+    const report &r;
+    const language &words;
+    platform where;
 };
 
 // The end of the brace group or branch that starts at p: its '}' or its
@@ -90,38 +112,51 @@ int number_index(const char *name, std::size_t length)
     return length == 1 && name[0] >= '0' && name[0] <= '3' ? name[0] - '0' : -1;
 }
 
-void put_values(const quoted_word &w, line_text &out)
+void put_quote(const line_quote &q, char32_t closing_quote, line_text &out)
 {
-    const char *separator = "";
-    for (int i = 0; i < w.length; ++i) {
-        const unsigned char value = BYTE_CLASSES[w.bytes[i]];
-        if (value > OUTCOME_MAX)
-            continue;
-        out.put(separator);
-        out.put(static_cast<char>('0' + value));
-        separator = " ";
-    }
+    const quote_characters shown = characters_of(q);
+    for (int i = 0; i < shown.count; ++i)
+        out.put_quoted(shown.characters[i], closing_quote);
 }
 
-// The first QUOTE_MAX characters of a quote: bytes, or UTF-16 code units.
-void put_quote(const line_quote &q, line_text &out)
-{
-    const bool utf16 = q.encoding != text_encoding::bytes;
-    const bool big_endian = q.encoding == text_encoding::utf16be;
-    const int step = utf16 ? 2 : 1;
-    for (int i = 0; i + step <= q.length && i < QUOTE_MAX * step; i += step) {
-        unsigned c = q.bytes[i];
-        if (utf16)
-            c = big_endian ? c << 8 | q.bytes[i + 1]
-                           : static_cast<unsigned>(q.bytes[i + 1]) << 8 | c;
-        out.put_shown(c);
-    }
-}
+// An item of a list of lines: a line, or a range of them.
+struct list_item {
+    std::int64_t first;
+    std::int64_t last;
+};
 
-void put_word(const quoted_word &w, line_text &out)
+// The lines of a place: "1, 2, 10 and 11", "2 to 13"; where not all are
+// kept, "1, 2, 10, 11 and 5 more".
+void put_lines(const place &where, const list_words &w, line_text &out)
 {
-    for (int i = 0; i < w.length; ++i)
-        out.put_shown(w.bytes[i]);
+    list_item items[2 * line_set::RUNS];
+    int count = 0;
+    std::int64_t kept = 0;
+    for (int r = 0; r < where.run_count; ++r) {
+        const line_run &run = where.runs[r];
+        kept += run.last - run.first + 1;
+        if (run.last == run.first + 1) {
+            items[count++] = {run.first, run.first};
+            items[count++] = {run.last, run.last};
+        } else {
+            items[count++] = {run.first, run.last};
+        }
+    }
+    const std::int64_t more = where.lines - kept;
+    for (int i = 0; i < count; ++i) {
+        if (i != 0)
+            out.put(i + 1 == count && more <= 0 ? w.last_separator : w.separator);
+        out.put_number(items[i].first);
+        if (items[i].last != items[i].first) {
+            out.put(w.range);
+            out.put_number(items[i].last);
+        }
+    }
+    if (more > 0) {
+        out.put(w.last_separator);
+        out.put_number(more);
+        out.put(w.more);
+    }
 }
 
 void put_placeholder(const char *name, std::size_t length, const filling &in, line_text &out)
@@ -131,15 +166,16 @@ void put_placeholder(const char *name, std::size_t length, const filling &in, li
     if (n >= 0)
         out.put_number(f.numbers[n]);
     else if (named(name, length, "line"))
-        out.put_number(f.where.line);
+        out.put_number(f.where.first_line());
+    else if (named(name, length, "lines"))
+        put_lines(f.where, in.words.lists, out);
     else if (named(name, length, "quote"))
-        put_quote(f.quote, out);
+        put_quote(f.quote, in.words.closing_quote, out);
     else if (named(name, length, "word"))
-        put_word(f.word, out);
+        for (int i = 0; i < f.word.length; ++i)
+            out.put_quoted(f.word.bytes[i], in.words.closing_quote);
     else if (named(name, length, "mark") && f.word.mark != 0)
-        out.put_shown(f.word.mark);
-    else if (named(name, length, "values"))
-        put_values(f.word, out);
+        out.put_quoted(f.word.mark, in.words.closing_quote);
 }
 
 // Which branch of a choice a name picks: 0 or 1.
@@ -148,7 +184,11 @@ int branch_of(const char *name, std::size_t length, const filling &in)
     const int n = number_index(name, length);
     if (n >= 0)
         return in.f.numbers[n] == 1 ? 0 : 1;
-    return in.tip_rows ? 1 : 0;
+    if (named(name, length, "L"))
+        return in.f.where.lines == 1 ? 0 : 1;
+    if (named(name, length, "w"))
+        return in.where == platform::windows ? 0 : 1;
+    return in.r.tip_rows ? 1 : 0;
 }
 
 // A brace group from after its '{'; returns where the text goes on.
@@ -184,12 +224,13 @@ void render(const char *from, const char *to, const filling &in, line_text &out)
 
 } // namespace
 
-int render_report(const report &r, const language &words, report_sink sink)
+int render_report(const report &r, const language &words, platform where, report_sink sink)
 {
     for (int i = 0; i < r.count; ++i) {
         const char *message = words.text_of(r.items[i].kind);
         line_text out;
-        render(message, message + std::strlen(message), filling{r.items[i], r.tip_rows}, out);
+        render(message, message + std::strlen(message), filling{r.items[i], r, words, where},
+               out);
         if (sink.line(sink.context, out.text(), out.length()) != 0)
             return -1;
     }

@@ -14,7 +14,7 @@ int check_system(system_table &table, byte_source source, check_state &state, re
         return CHECK_UNREADABLE;
     state.tally.start(entry->functions.classify_chunks);
     const int status = read_system_watched(table, source, state.tally.watcher(), path);
-    judge(table, status, state.tally.finish(), state.findings);
+    judge({table, status, state.tally.finish(), state.files}, state.findings);
     if (status == READ_FAILED)
         return CHECK_UNREADABLE;
     return has_findings(state.findings) ? CHECK_FINDINGS : CHECK_CLEAN;

@@ -17,9 +17,11 @@ constexpr int CHECK_CLEAN = 0;       // nothing to report beyond the first line
 constexpr int CHECK_FINDINGS = 1;    // one finding or more, or the system is too large
 constexpr int CHECK_UNREADABLE = -1; // system.txt cannot be read
 
-// What a check works with and leaves: the tally of the lines and the
-// report. Large, so the caller keeps it in static storage.
+// What a check works with and leaves: what the caller found of the files
+// (before the check), the tally of the lines and the report. Large, so the
+// caller keeps it in static storage.
 struct check_state {
+    file_facts files;
     line_tally tally;
     report findings;
 };

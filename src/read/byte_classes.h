@@ -13,39 +13,41 @@ namespace sysorient {
 // The input rules: 0 to OUTCOME_MAX, an outcome of that value; LINE_END
 // ends a line, END_MARK_CLASS the input. Every other byte is skipped, and
 // the reader takes SKIP and every class after END_MARK_CLASS alike; the
-// check tells them apart: a letter or digit that is no outcome (WORD), CR,
-// and the two marks that may end a number in a label (COLON, DOT).
+// check tells them apart: an ASCII letter that is no outcome (LETTER), a
+// digit that is none (DIGIT), CR, and the marks that end a number in a
+// label or join the numbers of a date or an amount (COLON, DOT, COMMA).
 enum : unsigned char {
     OUTCOME_MAX = 2,
     SKIP = 3,
     LINE_END = 4,
     END_MARK_CLASS = 5,
-    WORD = 6,
-    CR = 7,
-    COLON = 8,
-    DOT = 9,
+    LETTER = 6,
+    DIGIT = 7,
+    CR = 8,
+    COLON = 9,
+    DOT = 10,
+    COMMA = 11,
 };
 
 // The byte that ends a line, and the one that ends the input (Ctrl-Z).
 constexpr unsigned char LINE_END_BYTE = '\n';
 constexpr unsigned char END_MARK_BYTE = 0x1A;
 
-constexpr bool is_ascii_letter_or_digit(unsigned b)
-{
-    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9');
-}
-
 // The kind of a byte the input rules skip.
 constexpr unsigned char skipped_class(unsigned b)
 {
-    if (is_ascii_letter_or_digit(b))
-        return WORD;
+    if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z'))
+        return LETTER;
+    if (b >= '0' && b <= '9')
+        return DIGIT;
     if (b == '\r')
         return CR;
     if (b == ':')
         return COLON;
     if (b == '.')
         return DOT;
+    if (b == ',')
+        return COMMA;
     return SKIP;
 }
 

@@ -27,12 +27,13 @@ struct byte_runs {
     int count;
 };
 
-// The byte values whose class `in` takes, as runs of neighbouring values.
-template <class Classes> constexpr byte_runs runs_of(Classes in)
+// The byte values that `in` takes (given the value and its class), as runs
+// of neighbouring values.
+template <class Bytes> constexpr byte_runs runs_of(Bytes in)
 {
     byte_runs r{};
     for (unsigned b = 0; b < 256; ++b) {
-        if (!in(BYTE_CLASSES[b]))
+        if (!in(b, BYTE_CLASSES[b]))
             continue;
         if (r.count != 0 && r.runs[r.count - 1].last + 1 == b)
             r.runs[r.count - 1].last = b;
@@ -42,12 +43,15 @@ template <class Classes> constexpr byte_runs runs_of(Classes in)
     return r;
 }
 
-constexpr byte_runs OUTCOME_RUNS = runs_of([](unsigned c) { return c <= OUTCOME_MAX; });
-constexpr byte_runs ALNUM_RUNS = runs_of([](unsigned c) { return c <= OUTCOME_MAX || c == WORD; });
-constexpr byte_runs LINE_END_RUNS = runs_of([](unsigned c) { return c == LINE_END; });
-constexpr byte_runs END_MARK_RUNS = runs_of([](unsigned c) { return c == END_MARK_CLASS; });
-constexpr byte_runs CR_RUNS = runs_of([](unsigned c) { return c == CR; });
-constexpr byte_runs LABEL_END_RUNS = runs_of([](unsigned c) { return c == COLON || c == DOT; });
+constexpr byte_runs OUTCOME_RUNS = runs_of([](unsigned /*b*/, unsigned c) { return c <= OUTCOME_MAX; });
+constexpr byte_runs ALNUM_RUNS =
+    runs_of([](unsigned /*b*/, unsigned c) { return c <= OUTCOME_MAX || c == LETTER || c == DIGIT; });
+constexpr byte_runs DIGIT_RUNS = runs_of([](unsigned b, unsigned /*c*/) { return b >= '0' && b <= '9'; });
+constexpr byte_runs LINE_END_RUNS = runs_of([](unsigned /*b*/, unsigned c) { return c == LINE_END; });
+constexpr byte_runs END_MARK_RUNS = runs_of([](unsigned /*b*/, unsigned c) { return c == END_MARK_CLASS; });
+constexpr byte_runs CR_RUNS = runs_of([](unsigned /*b*/, unsigned c) { return c == CR; });
+constexpr byte_runs MARK_RUNS =
+    runs_of([](unsigned /*b*/, unsigned c) { return c == COLON || c == DOT || c == COMMA; });
 
 // All bits set in each byte within the run: one comparison for a single
 // value, else the distance from its first value, unsigned, within its width.
@@ -84,12 +88,14 @@ inline chunk_classes classes_of(const unsigned char *p)
     for (std::ptrdiff_t v = 0; v < CLASS_VECTORS; ++v)
         b[v] = load_class_bytes(p + v * CLASS_BYTES);
     const std::uint64_t outcomes = runs_mask<OUTCOME_RUNS>(b);
+    const std::uint64_t alnum = runs_mask<ALNUM_RUNS>(b);
     return {outcomes,
             runs_mask<LINE_END_RUNS>(b),
             runs_mask<END_MARK_RUNS>(b),
-            runs_mask<ALNUM_RUNS>(b) & ~outcomes,
+            alnum & ~outcomes,
+            runs_mask<DIGIT_RUNS>(b),
             runs_mask<CR_RUNS>(b),
-            runs_mask<LABEL_END_RUNS>(b)};
+            runs_mask<MARK_RUNS>(b)};
 }
 
 // In a loop, so that the runs' constants are made once for all chunks.

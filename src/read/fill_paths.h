@@ -46,12 +46,13 @@ constexpr std::size_t FILL_OVERREAD = 128;
 
 // The classes of the 64 bytes of a chunk, a mask each: bit i for byte i.
 struct chunk_classes {
-    std::uint64_t outcomes;   // classes 0 to OUTCOME_MAX
-    std::uint64_t line_ends;  // LINE_END
-    std::uint64_t end_marks;  // END_MARK_CLASS
-    std::uint64_t words;      // WORD
-    std::uint64_t crs;        // CR
-    std::uint64_t label_ends; // COLON and DOT
+    std::uint64_t outcomes;  // classes 0 to OUTCOME_MAX
+    std::uint64_t line_ends; // LINE_END
+    std::uint64_t end_marks; // END_MARK_CLASS
+    std::uint64_t words;     // LETTER and DIGIT: letters and digits that are no outcome
+    std::uint64_t digits;    // '0' to '9': DIGIT, and the outcomes that are digits
+    std::uint64_t crs;       // CR
+    std::uint64_t marks;     // COLON, DOT and COMMA
 };
 
 // A path's functions, as the table of paths holds them.

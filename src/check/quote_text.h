@@ -1,0 +1,29 @@
+// The characters of a quoted line as the user's editor shows them: decoded
+// by the file's encoding, at most QUOTE_MAX of them, never cut inside one,
+// and none that could act on a terminal.
+#ifndef SYSORIENT_QUOTE_TEXT_H
+#define SYSORIENT_QUOTE_TEXT_H
+
+#include "check/line_tally.h"
+
+namespace sysorient {
+
+// What stands in for a character that is not shown: a control character
+// (C0 or C1), a bidirectional control, or a code unit that is no
+// character. The middle dot is in every code page a console may use.
+constexpr char32_t NOT_SHOWN = 0xB7;
+
+struct quote_characters {
+    char32_t characters[QUOTE_MAX];
+    int count;
+};
+
+// UTF-16 by its encoding; bytes as UTF-8 where they are valid UTF-8 (a
+// sequence cut at the quote's end included), otherwise as Windows-1252,
+// the ANSI code page of a Western or German Windows. A tab is shown as a
+// blank, a byte-order mark not at all.
+quote_characters characters_of(const line_quote &q);
+
+} // namespace sysorient
+
+#endif

@@ -1,0 +1,251 @@
+// The system behind the file, as the check sees it.
+#include "check/system_view.h"
+
+#include "read/system_reader.h"
+
+#include <algorithm>
+
+namespace sysorient {
+namespace {
+
+// A column of row numbers counts past the outcomes' digits (to 3 at least:
+// a number no tip could be), and numbers every line of the system.
+constexpr std::int64_t ROW_NUMBER_REACHES = 3;
+
+// The other reading explains a file too large if it has at least this many
+// games and tip rows.
+constexpr std::int64_t OTHER_READING_MIN = 2;
+
+// The tail window's lines, oldest first.
+int tail_in_order(const line_windows &w, const line_summary *(&out)[line_windows::LINES])
+{
+    const int start = w.tail_count < line_windows::LINES ? 0 : w.tail_next;
+    for (int i = 0; i < w.tail_count; ++i)
+        out[i] = &w.tail[(start + i) % line_windows::LINES];
+    return w.tail_count;
+}
+
+void add_text_line(cause_lines &c, const line_summary &line)
+{
+    if (c.lines.empty())
+        c.quote = line.quote;
+    c.lines.add(line.line);
+    c.outcomes += line.outcomes;
+}
+
+// A text line at the start or end: words, and at most this share of the
+// system's tips ("Total 12" below games of 6 tips).
+constexpr std::int64_t TEXT_LINE_TIPS_DIVISOR = 2;
+
+bool text_line(const system_view &v, const line_summary &line)
+{
+    return line.letters && TEXT_LINE_TIPS_DIVISOR * v.tips_of(line) <= v.tips;
+}
+
+// The heading: the first lines, as long as they are text lines. The footer:
+// the last ones, the heading's aside.
+void heading_and_footer(system_view &v)
+{
+    const line_windows &w = v.facts->windows;
+    v.heading = cause_lines{};
+    v.footer = cause_lines{};
+    for (int i = 0; i < w.head_count && text_line(v, w.head[i]); ++i)
+        add_text_line(v.heading, w.head[i]);
+    const line_summary *tail[line_windows::LINES];
+    const int count = tail_in_order(w, tail);
+    int first = count;
+    while (first > 0 && text_line(v, *tail[first - 1]) && !v.heading.lines.holds(tail[first - 1]->line))
+        --first;
+    for (int i = first; i < count; ++i)
+        add_text_line(v.footer, *tail[i]);
+    v.text_lines = line_set{};
+    for (const cause_lines *c : {&v.heading, &v.footer})
+        for (int r = 0; r < c->lines.run_count; ++r)
+            for (std::int64_t l = c->lines.runs[r].first; l <= c->lines.runs[r].last; ++l)
+                v.text_lines.add(l);
+}
+
+void count_the_lines(system_view &v, bool numbered)
+{
+    v.numbered = numbered;
+    v.counts = numbered ? v.facts->tips_not_lead : v.facts->tips;
+    v.tips = v.counts->most_common(v.tips_of(v.facts->last));
+    heading_and_footer(v);
+}
+
+// Whether the lines begin with row numbers: decided by the count of tips
+// without those numbers.
+void choose_count(system_view &v)
+{
+    const number_run &run = v.facts->numbers;
+    count_the_lines(v, true);
+    const std::int64_t system_lines = v.facts->lines_with_outcomes - v.text_lines.lines;
+    if (run.lines >= system_lines && run.next > ROW_NUMBER_REACHES)
+        return;
+    count_the_lines(v, false);
+}
+
+// Whether a window's line is a text line and holds the cause.
+std::int64_t text_lines_with(const system_view &v, unsigned cause)
+{
+    const line_windows &w = v.facts->windows;
+    std::int64_t n = 0;
+    for (const line_summary &l : w.head)
+        if (&l - w.head < w.head_count && v.heading.lines.holds(l.line) && (l.causes & cause) != 0)
+            ++n;
+    for (const line_summary &l : w.tail)
+        if (&l - w.tail < w.tail_count && v.footer.lines.holds(l.line) && (l.causes & cause) != 0)
+            ++n;
+    return n;
+}
+
+// A cause's lines, those of the heading and footer aside.
+cause_lines without_text_lines(const system_view &v, const cause_lines &c, unsigned cause)
+{
+    cause_lines kept = c;
+    kept.lines = line_set{};
+    for (int r = 0; r < c.lines.run_count; ++r)
+        for (std::int64_t l = c.lines.runs[r].first; l <= c.lines.runs[r].last; ++l)
+            if (!v.text_lines.holds(l))
+                kept.lines.add(l);
+    kept.lines.lines = c.lines.lines - text_lines_with(v, cause);
+    const std::int64_t first = kept.lines.first_line();
+    if (first != c.lines.first_line()) {
+        kept.quote = c.quote_after_head;
+        kept.word = c.word_after_head;
+        for (const line_summary &l : v.facts->windows.head)
+            if (l.line == first)
+                kept.quote = l.quote;
+    }
+    return kept;
+}
+
+// The row numbers: the lines of the run, and the outcomes in their numbers.
+cause_lines row_numbers_of(const system_view &v)
+{
+    const number_run &run = v.facts->numbers;
+    cause_lines c{};
+    if (!v.numbered || run.outcomes == 0)
+        return c;
+    c.lines.run_count = 1;
+    c.lines.runs[0] = {run.first_line, run.last_line};
+    c.lines.lines = run.lines;
+    c.outcomes = run.outcomes;
+    for (const line_summary &l : v.facts->windows.head)
+        if (l.line == run.first_line)
+            c.quote = l.quote;
+    return c;
+}
+
+void causes_of(system_view &v)
+{
+    const tally_facts &f = *v.facts;
+    v.labels = without_text_lines(v, f.labels, LABEL_NUMBER);
+    v.names = without_text_lines(v, f.names, NAME);
+    v.dates = without_text_lines(v, f.dates, DATE);
+    v.row_numbers = row_numbers_of(v);
+}
+
+// Read the other way: within the limits, and its games and tip rows.
+void other_reading(system_view &v, const system_table &table)
+{
+    const tally_facts &f = *v.facts;
+    const std::int64_t lines = f.lines_with_outcomes;
+    if (table.line_is_tip_row == 0) {
+        v.other_games = f.last.outcomes;
+        v.other_tip_rows = lines;
+        v.other_fits = lines != 0 && f.max_outcomes <= MAX_GAMES && lines <= MAX_TIP_ROWS;
+    } else {
+        v.other_games = lines;
+        v.other_tip_rows = f.last.outcomes;
+        v.other_fits = lines != 0 && lines <= MAX_GAMES && f.max_outcomes <= MAX_TIP_ROWS;
+    }
+    v.other_fits = v.other_fits && f.ending == watch_end::whole;
+}
+
+// How many of the heading's and footer's lines hold this many tips.
+std::int64_t text_lines_of(const system_view &v, std::int64_t tips)
+{
+    const line_windows &w = v.facts->windows;
+    std::int64_t n = 0;
+    for (int i = 0; i < w.head_count; ++i)
+        n += v.heading.lines.holds(w.head[i].line) && v.tips_of(w.head[i]) == tips ? 1 : 0;
+    for (int i = 0; i < w.tail_count; ++i)
+        n += v.footer.lines.holds(w.tail[i].line) && v.tips_of(w.tail[i]) == tips ? 1 : 0;
+    return n;
+}
+
+// The lines that make a file too large, and whether it fits without its
+// text lines.
+void too_large(system_view &v, const system_table &table, int status)
+{
+    const tally_facts &f = *v.facts;
+    const std::int64_t text = v.text_lines.lines + v.counts->lines_with(0) - text_lines_of(v, 0);
+    const std::int64_t system_lines = f.lines_with_outcomes - text;
+    const bool games_per_line = table.line_is_tip_row == 0;
+    v.games_without_text = games_per_line ? system_lines : v.tips;
+    v.tip_rows_without_text = games_per_line ? v.tips : system_lines;
+    v.fits_without_text = text != 0 && system_lines > 0 && v.games_without_text <= MAX_GAMES &&
+                          v.tip_rows_without_text <= MAX_TIP_ROWS && v.tips > 0;
+    v.other_explains = v.other_fits && text == 0 && v.other_games >= OTHER_READING_MIN &&
+                       v.other_tip_rows >= OTHER_READING_MIN;
+    const limit_lines &l = f.limits;
+    const bool games = status == READ_TOO_MANY_GAMES;
+    v.limit = games ? MAX_GAMES : MAX_TIP_ROWS;
+    // Too many lines: those from the one past the limit on; too many
+    // outcomes on a line: those lines.
+    const bool lines_too_many = games == games_per_line;
+    const std::int64_t from = games ? l.line_game_16 : l.line_tip_row_20001;
+    v.past_limit = games ? l.over_15 : l.over_20000;
+    if (lines_too_many && from != 0) {
+        v.past_limit = line_set{};
+        v.past_limit.run_count = 1;
+        v.past_limit.runs[0] = {from, f.last.line};
+        v.past_limit.lines = f.lines_with_outcomes - (games ? MAX_GAMES : MAX_TIP_ROWS);
+    }
+}
+
+// Lines of the system (text lines aside) whose count of tips is neither
+// the system's nor 0 (all text).
+void odd_lines_of(system_view &v)
+{
+    const std::int64_t text_odd = v.text_lines.lines - text_lines_of(v, 0);
+    v.odd_lines = v.facts->lines_with_outcomes - v.counts->lines_with(v.tips) -
+                  v.counts->lines_with(0) - text_odd;
+    v.odd_lines = std::max<std::int64_t>(v.odd_lines, 0);
+}
+
+} // namespace
+
+const line_summary *system_view::next_odd(std::int64_t after) const
+{
+    const line_summary *next = nullptr;
+    for (int g = 0; g < counts->group_count(); ++g) {
+        const count_group &group = counts->group(g);
+        if (group.tips == tips || group.tips == 0)
+            continue;
+        const auto kept = static_cast<int>(std::min<std::int64_t>(group.total, NOTES_KEPT));
+        for (int i = 0; i < kept; ++i) {
+            const line_summary &l = group.first[i];
+            if (l.line > after && !text_lines.holds(l.line) && (next == nullptr || l.line < next->line))
+                next = &l;
+        }
+    }
+    return next;
+}
+
+system_view view_of(const system_table &table, int status, const tally_facts &facts)
+{
+    system_view v{};
+    v.facts = &facts;
+    v.written = facts.last.outcomes;
+    other_reading(v, table);
+    choose_count(v);
+    causes_of(v);
+    if (status == READ_TOO_MANY_GAMES || status == READ_TOO_MANY_TIP_ROWS)
+        too_large(v, table, status);
+    odd_lines_of(v);
+    return v;
+}
+
+} // namespace sysorient

@@ -1,0 +1,228 @@
+// The lines of the tally: what each line with outcomes adds to the facts.
+#include "check/line_tally.h"
+
+#include "check/tally_quotes.h"
+
+#include <algorithm>
+
+namespace sysorient {
+namespace {
+
+// Row numbers are looked for from one of the first lines with outcomes on.
+constexpr std::int64_t NUMBERS_START_WITHIN = line_windows::LINES;
+
+void add_to_cause(cause_lines &c, const line_summary &line, std::int64_t outcomes,
+                  const quoted_word &word, bool past_head)
+{
+    if (c.lines.empty()) {
+        c.quote = line.quote;
+        c.word = word;
+    }
+    if (past_head && c.line_after_head == 0) {
+        c.line_after_head = line.line;
+        c.quote_after_head = line.quote;
+        c.word_after_head = word;
+    }
+    c.lines.add(line.line);
+    c.outcomes += outcomes;
+}
+
+} // namespace
+
+// --- Counts of tips ---
+
+std::int64_t tip_counts::bin_of(std::int64_t tips)
+{
+    return std::clamp<std::int64_t>(tips, 0, BINS - 1);
+}
+
+void tip_counts::clear()
+{
+    std::fill(bins_, bins_ + top_ + 1, 0);
+    top_ = 0;
+    group_count_ = 0;
+    last_ = nullptr;
+}
+
+count_group *tip_counts::group_of(std::int64_t tips)
+{
+    if (last_ != nullptr && last_->tips == tips)
+        return last_;
+    for (int g = 0; g < group_count_; ++g)
+        if (groups_[g].tips == tips)
+            return last_ = &groups_[g];
+    if (group_count_ == GROUPS)
+        return nullptr;
+    count_group &g = groups_[group_count_++];
+    g.tips = tips;
+    g.total = 0;
+    return last_ = &g;
+}
+
+void tip_counts::add(const line_summary &line, std::int64_t tips)
+{
+    const std::int64_t bin = bin_of(tips);
+    ++bins_[bin];
+    top_ = std::max(top_, bin);
+    if (count_group *g = group_of(tips)) {
+        if (g->total < NOTES_KEPT)
+            g->first[g->total] = line;
+        ++g->total;
+    }
+}
+
+bool tip_counts::wants_quote(std::int64_t tips)
+{
+    const count_group *g = group_of(tips);
+    return g != nullptr && g->total < NOTES_KEPT;
+}
+
+std::int64_t tip_counts::lines_with(std::int64_t tips) const
+{
+    return tips < 0 ? 0 : bins_[bin_of(tips)];
+}
+
+std::int64_t tip_counts::most_common(std::int64_t preferred) const
+{
+    std::int64_t best = 0;
+    for (std::int64_t bin = 1; bin <= top_; ++bin)
+        if (bins_[bin] != 0 && bins_[bin] >= bins_[best])
+            best = bin;
+    const std::int64_t p = bin_of(preferred);
+    return p > 0 && bins_[p] == bins_[best] ? p : best;
+}
+
+// --- Lines ---
+
+void line_tally::line_end(const unsigned char *p)
+{
+    ++facts_.line_feeds;
+    end_line(p, text_.bytes + text_.count);
+    ++facts_.lines;
+    start_at(current_, text_, p + 1);
+}
+
+void line_tally::end_mark(const unsigned char *p)
+{
+    ended_ = true;
+    facts_.end_mark = true;
+    facts_.end_mark_line.line = facts_.lines;
+    keep_start(end_mark_, current_);
+    end_line(p, text_.bytes + text_.count);
+    after_end_mark(p + 1, text_.bytes + text_.count);
+}
+
+// A line ends at p: at a line end, at the end mark, or at the end of the
+// input.
+void line_tally::end_line(const unsigned char *p, const unsigned char *end)
+{
+    close_line_words(p, end);
+    if (line_.outcomes != 0)
+        count_line();
+    reset_line();
+}
+
+void line_tally::reset_line()
+{
+    line_.outcomes = line_.label_outcomes = line_.name_outcomes = line_.date_outcomes = 0;
+    line_.lead_tips = 0;
+    line_.lead_value = -1;
+    line_.tokens = 0;
+    line_.causes = 0;
+    line_.letters = line_.has_word = line_.after_word = false;
+    line_.lone_cr = line_.cr_inside = line_.label_waits = line_.group_open = false;
+}
+
+line_summary line_tally::summary() const
+{
+    line_summary s{};
+    s.line = facts_.lines;
+    s.outcomes = line_.outcomes;
+    s.tips = line_.outcomes - line_.label_outcomes - line_.name_outcomes - line_.date_outcomes;
+    s.lead_tips = line_.lead_tips;
+    s.letters = line_.letters;
+    s.causes = line_.causes;
+    return s;
+}
+
+void line_tally::count_line()
+{
+    line_summary s = summary();
+    const quote_how how{facts_.utf16, text_.big_endian, false};
+    if (tips_.wants_quote(s.tips) || tips_not_lead_.wants_quote(s.tips - s.lead_tips) ||
+        line_.causes != 0 || line_.cr_inside || facts_.windows.head_count < line_windows::LINES)
+        s.quote = quote_of(current_, text_, how);
+    tally_facts &f = facts_;
+    ++f.lines_with_outcomes;
+    f.max_outcomes = std::max(f.max_outcomes, s.outcomes);
+    f.last = s;
+    keep_start(last_, current_);
+    tips_.add(s, s.tips);
+    tips_not_lead_.add(s, s.tips - s.lead_tips);
+    note_causes(s);
+    note_limits(s);
+    note_window(s);
+    note_row_number(s);
+}
+
+void line_tally::note_causes(const line_summary &s)
+{
+    const bool past_head = facts_.lines_with_outcomes > line_windows::LINES;
+    if ((s.causes & LABEL_NUMBER) != 0)
+        add_to_cause(facts_.labels, s, line_.label_outcomes, line_.label, past_head);
+    if ((s.causes & NAME) != 0)
+        add_to_cause(facts_.names, s, line_.name_outcomes, line_.name, past_head);
+    if ((s.causes & DATE) != 0)
+        add_to_cause(facts_.dates, s, line_.date_outcomes, quoted_word{}, past_head);
+    if (line_.cr_inside)
+        add_to_cause(facts_.cr_inside, s, 0, quoted_word{}, past_head);
+}
+
+void line_tally::note_limits(const line_summary &s)
+{
+    limit_lines &l = facts_.limits;
+    if (facts_.lines_with_outcomes == MAX_GAMES + 1)
+        l.line_game_16 = s.line;
+    if (facts_.lines_with_outcomes == MAX_TIP_ROWS + 1)
+        l.line_tip_row_20001 = s.line;
+    if (s.outcomes > MAX_GAMES)
+        l.over_15.add(s.line);
+    if (s.outcomes > MAX_TIP_ROWS)
+        l.over_20000.add(s.line);
+}
+
+// The first lines go into the head window, every line into the ring of the
+// tail window; the tail's line starts are kept to quote them at the end.
+void line_tally::note_window(const line_summary &s)
+{
+    line_windows &w = facts_.windows;
+    if (w.head_count < line_windows::LINES)
+        w.head[w.head_count++] = s;
+    w.tail[w.tail_next] = s;
+    keep_start(tail_starts_[w.tail_next], current_);
+    w.tail_next = (w.tail_next + 1) % line_windows::LINES;
+    w.tail_count = std::min(w.tail_count + 1, line_windows::LINES);
+}
+
+// The run of lines that begin with numbers counting up by one, started at
+// 0 or 1 on one of the first lines; the longest is kept.
+void line_tally::note_row_number(const line_summary &s)
+{
+    number_run &run = run_;
+    const std::int64_t value = line_.lead_value;
+    const bool goes_on = run.lines != 0 && value == run.next;
+    if (!goes_on) {
+        if (run.lines > facts_.numbers.lines)
+            facts_.numbers = run;
+        run = number_run{};
+        if ((value != 0 && value != 1) || facts_.lines_with_outcomes > NUMBERS_START_WITHIN)
+            return;
+        run.first_line = s.line;
+    }
+    ++run.lines;
+    run.last_line = s.line;
+    run.next = value + 1;
+    run.outcomes += s.lead_tips;
+}
+
+} // namespace sysorient

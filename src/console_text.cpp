@@ -1,0 +1,86 @@
+// Report lines on standard output, in the terminal's encoding.
+#include "console_text.h"
+
+#include <cstdio>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
+namespace sysorient {
+namespace {
+
+#if defined(_WIN32)
+
+// A line, as UTF-16 and as the code page's bytes.
+constexpr int LINE_MAX = 4096;
+wchar_t wide[LINE_MAX];
+char narrow[4 * LINE_MAX];
+
+bool is_console(HANDLE out)
+{
+    DWORD mode = 0;
+    return GetConsoleMode(out, &mode) != 0;
+}
+
+UINT output_code_page()
+{
+    const UINT cp = GetConsoleOutputCP();
+    return cp != 0 ? cp : GetOEMCP();
+}
+
+int print_wide(const wchar_t *text, int count)
+{
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (is_console(out)) {
+        DWORD written = 0;
+        return WriteConsoleW(out, text, static_cast<DWORD>(count), &written, nullptr) != 0 &&
+                       written == static_cast<DWORD>(count)
+                   ? 0
+                   : -1;
+    }
+    const int bytes = WideCharToMultiByte(output_code_page(), 0, text, count, narrow,
+                                          sizeof narrow, nullptr, nullptr);
+    if (count != 0 && bytes == 0)
+        return -1;
+    const auto n = static_cast<std::size_t>(bytes);
+    return std::fwrite(narrow, 1, n, stdout) == n ? 0 : -1;
+}
+
+#endif
+
+} // namespace
+
+#if defined(_WIN32)
+
+int print_report_line(void * /*unused*/, const char *text, std::size_t length)
+{
+    const int count = MultiByteToWideChar(CP_UTF8, 0, text, static_cast<int>(length), wide,
+                                          LINE_MAX - 2);
+    if (length != 0 && count == 0)
+        return -1;
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    // A console line ends with CR LF; standard output in text mode makes
+    // one of LF.
+    const bool console = is_console(out);
+    int n = count;
+    if (console)
+        wide[n++] = L'\r';
+    wide[n++] = L'\n';
+    return print_wide(wide, n);
+}
+
+#else
+
+int print_report_line(void * /*unused*/, const char *text, std::size_t length)
+{
+    if (std::fwrite(text, 1, length, stdout) != length || std::fputc('\n', stdout) == EOF)
+        return -1;
+    return 0;
+}
+
+#endif
+
+int finish_report() { return std::fflush(stdout) != 0 || std::ferror(stdout) != 0 ? -1 : 0; }
+
+} // namespace sysorient
