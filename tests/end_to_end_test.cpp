@@ -13,7 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <random>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace sysorient::test {
 namespace {
@@ -464,6 +471,15 @@ TEST(EndToEnd, HostileFiles)
     }
 }
 
+// What stands as genordet.txt before the check runs.
+enum class oriented_file_before {
+    earlier,   // a file of other contents
+    converted, // what sysorient writes of system.txt
+    folder,    // a folder
+    read_only, // a read-only file (where the tests can make one)
+    held_open, // a file another program holds open without sharing (Windows)
+};
+
 struct check_report {
     const char *name;
     std::vector<std::string> args;
@@ -473,10 +489,12 @@ struct check_report {
     std::vector<std::string> report; // its lines; the first few, for long reports
     run_options options = {};
     const char *inject = nullptr; // strace's fault for a call on system.txt
+    oriented_file_before genordet = oriented_file_before::earlier;
+    bool txt_txt = false; // a system.txt.txt beside
 };
 
 const std::string CANNOT_OPEN =
-    "system.txt: cannot be opened: there is no system.txt here, or it cannot be read";
+    "system.txt: not found: there is no system.txt in this folder, or it cannot be opened";
 
 // strace's fault for a call on system.txt in the box, as a wrapper.
 std::vector<std::string> injecting(const sandbox &box, const std::string &fault)
@@ -489,40 +507,74 @@ std::vector<std::string> injecting(const sandbox &box, const std::string &fault)
 }
 
 #ifndef _WIN32
-// A report of more than 1 KiB: a word in each of many lines.
+// A report of more than 128 bytes: names and labels in many lines.
 std::string many_words() { return repeat("Mexiko 1 2\n", 5) + repeat("Spiel 2: 1 2 Mexiko\n", 30); }
+
+bool superuser() { return geteuid() == 0; }
+#else
+bool superuser() { return false; }
 #endif
 
-// sysorient-check prints its report, ends with 0, 1 or -1, and writes no file.
-TEST(EndToEnd, CheckReports)
+const std::string LABELS = "Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n";
+const std::string LABELS_EN = "lines 1 and 2: \"Spiel 1: 1 x 2 1 1 x\": the number of a label, "
+                              "such as \"1:\", is read as tips: delete the labels, or their numbers";
+const std::string LABELS_DE = "Zeilen 1 und 2: \xC2\xBBSpiel 1: 1 x 2 1 1 x\xC2\xAB: Die Nummer "
+                              "einer Beschriftung, etwa \xC2\xBB" "1:\xC2\xAB, wird als Tipp "
+                              "gelesen: L\xC3\xB6schen Sie die Beschriftungen oder ihre Nummern";
+const std::string LABELS_FIRST = "system.txt: 3 games of 6 tip rows, one game per line (one tip "
+                                 "row per line: 6 games of 3 tip rows)";
+
+#ifdef _WIN32
+const std::string RUN_S = "double-click orient-s.bat, or run sysorient s";
+#else
+const std::string RUN_S = "run sysorient s";
+#endif
+
+std::vector<check_report> check_reports()
 {
     const std::string half(25'000'000, 'a');
-    const check_report cases[] = {
-        {"labels",
+    const std::string german = "de_DE.UTF-8";
+    return {
+        {"labels", {}, system_file::holds_input, LABELS, 1, {LABELS_FIRST, LABELS_EN}},
+#ifndef _WIN32
+        {"labels, in German",
          {},
          system_file::holds_input,
-         "Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n",
+         LABELS,
          1,
-         {"system.txt: 3 games of 6 tip rows, one game per line",
-          "line 3: \"Spiel 3: x 1 1 2 2 2\": 6 outcomes, and the last line with outcomes sets the "
-          "count for every line: every game is cut to 6 tip rows",
-          "system.txt: the other 2 lines with outcomes hold 7 each: the last 1 of each is dropped",
-          "line 1: \"Spiel 1: 1 x 2 1 1 x\": the 1 of \"1:\" is read as outcome: is it a number "
-          "in a label?",
-          "line 2: \"Spiel 2: 2 2 1 x 0 1\": the 2 of \"2:\" is read as outcome: is it a number "
-          "in a label?"}},
+         {"system.txt: 3 Spiele mit 6 Tippreihen, ein Spiel pro Zeile (eine Tippreihe pro "
+          "Zeile: 6 Spiele mit 3 Tippreihen)",
+          LABELS_DE},
+         {{}, false, -1, {{"LANG", german}}}},
+        {"LC_ALL=C over a German LANG",
+         {},
+         system_file::holds_input,
+         LABELS,
+         1,
+         {LABELS_FIRST, LABELS_EN},
+         {{}, false, -1, {{"LANG", german}, {"LC_ALL", "C"}}}},
+        {"LANGUAGE=de over an English LANG",
+         {},
+         system_file::holds_input,
+         LABELS,
+         1,
+         {"system.txt: 3 Spiele mit 6 Tippreihen"},
+         {{}, false, -1, {{"LANG", "en_GB.UTF-8"}, {"LANGUAGE", "de:en"}}}},
+#endif
         {"clean, s",
          {"sss"},
          system_file::holds_input,
          OVERVIEW,
          0,
-         {"system.txt: 3 games of 2 tip rows, one tip row per line"}},
+         {"system.txt: 3 games of 2 tip rows, one tip row per line (one game per line: 2 games "
+          "of 3 tip rows)"}},
         {"UTF-16LE, Cyrillic",
          {},
          system_file::holds_input,
          utf16(u"Кубань: 1 x 2\r\nСпартак: 0 1 1\r\n", false),
          0,
-         {"system.txt: 2 games of 3 tip rows, one game per line"}},
+         {"system.txt: 2 games of 3 tip rows, one game per line (one tip row per line: 3 games "
+          "of 2 tip rows)"}},
         {"tip rows without s",
          {"-s"},
          system_file::holds_input,
@@ -530,7 +582,7 @@ TEST(EndToEnd, CheckReports)
          1,
          {"system.txt: more than 15 games, read one game per line: sysorient warns and writes "
           "nothing",
-          "system.txt: read one tip row per line it is 4 games of 27 tip rows: run `sysorient s`"}},
+          "system.txt: read one tip row per line it is 4 games of 27 tip rows: " + RUN_S}},
         {"a line of 50 million characters",
          {},
          system_file::holds_input,
@@ -544,6 +596,92 @@ TEST(EndToEnd, CheckReports)
          "",
          255,
          {CANNOT_OPEN + CONSOLE_EOL}},
+        {"a system.txt.txt instead",
+         {},
+         system_file::missing,
+         "",
+         255,
+         {"system.txt: not found, but there is a system.txt.txt here: rename it to system.txt "
+          "(Windows hides the ending .txt)" +
+          CONSOLE_EOL},
+         {},
+         nullptr,
+         oriented_file_before::earlier,
+         true},
+        {"a file of another name to convert",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         1,
+         {"\"tipps.txt\": the file to convert must be called system.txt: rename it to "
+          "system.txt, or save it under that name" +
+          CONSOLE_EOL},
+         {{}, false, -1, {{"ORIENT_FILE", "tipps.txt"}}}},
+        {"genordet.txt a folder",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         1,
+         {"system.txt: 2 games of 3 tip rows, one game per line (one tip row per line: 3 games "
+          "of 2 tip rows)",
+          "genordet.txt: is a folder: sysorient cannot write the file; rename or move the folder" +
+              CONSOLE_EOL},
+         {},
+         nullptr,
+         oriented_file_before::folder},
+        {"genordet.txt read-only",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         superuser() ? 0 : 1,
+         {"system.txt: 2 games of 3 tip rows, one game per line (one tip row per line: 3 games "
+          "of 2 tip rows)" +
+          std::string(superuser() ? CONSOLE_EOL
+                                  : CONSOLE_EOL + "genordet.txt: is read-only: sysorient cannot "
+                                                  "write it; clear the read-only mark in its "
+                                                  "properties" +
+                                        CONSOLE_EOL)},
+         {},
+         nullptr,
+         oriented_file_before::read_only},
+#ifdef _WIN32
+        {"genordet.txt open in another program",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         1,
+         {"system.txt: 2 games of 3 tip rows, one game per line (one tip row per line: 3 games "
+          "of 2 tip rows)",
+          "genordet.txt: is open in another program (Excel, perhaps): close it there, then "
+          "convert again" +
+              CONSOLE_EOL},
+         {},
+         nullptr,
+         oriented_file_before::held_open},
+#endif
+        {"findings, and genordet.txt written",
+         {},
+         system_file::holds_input,
+         LABELS,
+         1,
+         {LABELS_FIRST, LABELS_EN,
+          "genordet.txt: was written from this system.txt: do not use it before what is said "
+          "above is put right" +
+              CONSOLE_EOL},
+         {},
+         nullptr,
+         oriented_file_before::converted},
+        {"a clean system, and genordet.txt written",
+         {"s"},
+         system_file::holds_input,
+         OVERVIEW,
+         0,
+         {"system.txt: 3 games of 2 tip rows, one tip row per line (one game per line: 2 games "
+          "of 3 tip rows)" +
+          CONSOLE_EOL},
+         {},
+         nullptr,
+         oriented_file_before::converted},
 #ifndef _WIN32
         {"the report into a closed pipe",
          {},
@@ -558,7 +696,7 @@ TEST(EndToEnd, CheckReports)
          many_words(),
          255,
          {"system.txt: 4 games of 35 tip rows, one tip row per line"},
-         {{}, false, 1024}},
+         {{}, false, 128}},
         {"a read error after the end mark",
          {},
          system_file::holds_input,
@@ -566,8 +704,8 @@ TEST(EndToEnd, CheckReports)
          1,
          {"system.txt: 1 game of 2 tip rows, one game per line",
           "line 2: \"" + std::string(QUOTE_MAX, ' ') +
-              "\": an end mark (Ctrl-Z, byte 1A) ends the reading here, and the file cannot be "
-              "read past it (a read error): what stands after it is not known"},
+              "\": an end-of-file character (Ctrl+Z) ends the reading here, and the file cannot "
+              "be read past it (a read error): what follows it is not known"},
          {},
          "read:error=EIO:when=3"},
         {"a read error before the end mark",
@@ -580,20 +718,73 @@ TEST(EndToEnd, CheckReports)
          "read:error=EIO:when=2"},
 #endif
     };
-    for (const check_report &c : cases) {
+}
+
+// genordet.txt as the case wants it before the check; returns what it
+// holds then, or nothing where it is no file.
+std::string put_genordet(const sandbox &box, const check_report &c)
+{
+    switch (c.genordet) {
+    case oriented_file_before::folder:
+        fs::create_directory(box.file("genordet.txt"));
+        return "";
+    case oriented_file_before::converted:
+        EXPECT_EQ(box.run(c.args).status, 0);
+        return box.get("genordet.txt");
+    case oriented_file_before::read_only:
+        box.put("genordet.txt", EARLIER);
+        fs::permissions(box.file("genordet.txt"), fs::perms::owner_write | fs::perms::group_write |
+                                                     fs::perms::others_write,
+                        fs::perm_options::remove);
+        return EARLIER;
+    default:
+        box.put("genordet.txt", EARLIER);
+        return EARLIER;
+    }
+}
+
+#ifdef _WIN32
+// genordet.txt held open by this process, sharing nothing, as Excel does.
+class held_open {
+  public:
+    explicit held_open(const fs::path &file)
+        : handle_(CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    {
+    }
+    ~held_open() { CloseHandle(handle_); }
+    held_open(const held_open &) = delete;
+    held_open &operator=(const held_open &) = delete;
+
+  private:
+    HANDLE handle_;
+};
+#endif
+
+// sysorient-check prints its report, ends with 0, 1 or -1, and writes no file.
+TEST(EndToEnd, CheckReports)
+{
+    for (const check_report &c : check_reports()) {
         SCOPED_TRACE(c.name);
         sandbox box;
         if (c.kind == system_file::holds_input)
             box.put("system.txt", c.input);
         else if (c.kind == system_file::directory)
             fs::create_directory(box.file("system.txt"));
-        box.put("genordet.txt", EARLIER);
+        if (c.txt_txt)
+            box.put("system.txt.txt", OVERVIEW);
+        const std::string before = put_genordet(box, c);
         run_options options = c.options;
         if (c.inject != nullptr) {
             if (!fs::exists("/usr/bin/strace"))
                 GTEST_SKIP() << "needs strace";
             options.wrapper = injecting(box, c.inject);
         }
+#ifdef _WIN32
+        std::optional<held_open> holder;
+        if (c.genordet == oriented_file_before::held_open)
+            holder.emplace(box.file("genordet.txt"));
+#endif
         const program_run r = box.run(c.args, options, SYSORIENT_CHECK_EXE);
         EXPECT_EQ(r.status, c.status);
         // The lines, the last one as far as it is given.
@@ -602,7 +793,12 @@ TEST(EndToEnd, CheckReports)
             start += (start.empty() ? "" : CONSOLE_EOL) + line;
         EXPECT_EQ(r.out.substr(0, start.size()), start);
         EXPECT_EQ(r.err, "");
-        EXPECT_EQ(box.get("genordet.txt"), EARLIER);
+#ifdef _WIN32
+        holder.reset();
+#endif
+        if (c.genordet != oriented_file_before::folder) {
+            EXPECT_EQ(box.get("genordet.txt"), before);
+        }
         if (c.kind == system_file::holds_input) {
             EXPECT_EQ(box.get("system.txt"), c.input);
         }

@@ -70,12 +70,36 @@ HANDLE inheritable_file(const std::filesystem::path &file, bool write)
                        write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// The variables of options, set in this process for a child to inherit,
+// and taken back.
+class child_environment {
+  public:
+    explicit child_environment(const run_options &options)
+    {
+        for (const auto &[name, value] : options.environment) {
+            set_.push_back(name);
+            SetEnvironmentVariableA(name.c_str(), value.c_str());
+        }
+    }
+    ~child_environment()
+    {
+        for (const std::string &name : set_)
+            SetEnvironmentVariableA(name.c_str(), nullptr);
+    }
+    child_environment(const child_environment &) = delete;
+    child_environment &operator=(const child_environment &) = delete;
+
+  private:
+    std::vector<std::string> set_;
+};
+
 } // namespace
 
 program_run run_program(const std::string &program, const std::vector<std::string> &args,
                         const std::filesystem::path &dir, const std::filesystem::path &scratch,
-                        const run_options & /*options*/)
+                        const run_options &options)
 {
+    const child_environment environment(options);
     const std::string exe = native_path(program);
     std::string command = quote(exe);
     for (const std::string &arg : args)
@@ -123,9 +147,15 @@ long peak_rss_from(const std::filesystem::path &file)
                : std::stol(text.substr(last_line == std::string::npos ? 0 : last_line + 1));
 }
 
-// In the child, before exec: where standard output goes, and the limit.
+// In the child, before exec: where standard output goes, the limit, and
+// the environment.
 bool set_up_child(const std::string &out_file, const run_options &options)
 {
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        unsetenv(name);
+    for (const auto &[name, value] : options.environment)
+        if (setenv(name.c_str(), value.c_str(), 1) != 0)
+            return false;
     int out = -1;
     if (options.out_to_closed_pipe) {
         int ends[2];

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sysorient::test {
@@ -17,11 +18,16 @@ struct program_run {
                        // unknown (Windows: Wine's own is no measure)
 };
 
-// How to run it, beyond the usual. The last two are POSIX only.
+// How to run it, beyond the usual. wrapper, out_to_closed_pipe and
+// file_size_limit are POSIX only.
 struct run_options {
     std::vector<std::string> wrapper; // a command that runs the program (strace ...)
     bool out_to_closed_pipe = false;  // standard output a pipe nobody reads
     long file_size_limit = -1;        // RLIMIT_FSIZE in bytes, or -1
+    // Variables set for the program. The locale's (LANGUAGE, LC_ALL,
+    // LC_MESSAGES, LANG) are unset unless given here, so that a program
+    // speaks English whatever the tests' own environment.
+    std::vector<std::pair<std::string, std::string>> environment = {};
 };
 
 // Runs program with args in dir; the captured streams pass through files in
