@@ -13,9 +13,11 @@ namespace sysorient {
 // The input rules: 0 to OUTCOME_MAX, an outcome of that value; LINE_END
 // ends a line, END_MARK_CLASS the input. Every other byte is skipped, and
 // the reader takes SKIP and every class after END_MARK_CLASS alike; the
-// check tells them apart: an ASCII letter that is no outcome (LETTER), a
-// digit that is none (DIGIT), CR, and the marks that end a number in a
-// label or join the numbers of a date or an amount (COLON, DOT, COMMA).
+// check tells them apart: a letter that is no outcome (LETTER: ASCII, and
+// every byte from 0x80 on, which in UTF-8, an ANSI code page or narrowed
+// UTF-16 is part of a letter such as the ö of Köln), a digit that is none
+// (DIGIT), CR, and the marks that end a number in a label or join the
+// numbers of a date or an amount (COLON, DOT, COMMA).
 enum : unsigned char {
     OUTCOME_MAX = 2,
     SKIP = 3,
@@ -36,7 +38,7 @@ constexpr unsigned char END_MARK_BYTE = 0x1A;
 // The kind of a byte the input rules skip.
 constexpr unsigned char skipped_class(unsigned b)
 {
-    if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z'))
+    if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || b >= 0x80)
         return LETTER;
     if (b >= '0' && b <= '9')
         return DIGIT;
