@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -35,16 +36,26 @@ const language &user_language()
                                                                                   : ENGLISH;
 }
 
-// A file the batch files were given instead of system.txt (its name, in
-// UTF-8), or nullptr.
-const char *given_file()
+// The file the batch files were given instead of system.txt (ORIENT_FILE,
+// its path): its name in UTF-8, and whether it opens. False if none.
+bool given_file(unopened &why)
 {
     static char name[1024];
-    const wchar_t *value = _wgetenv(L"ORIENT_FILE");
-    if (value == nullptr || *value == L'\0')
-        return nullptr;
-    const int n = WideCharToMultiByte(CP_UTF8, 0, value, -1, name, sizeof name, nullptr, nullptr);
-    return n > 0 ? name : nullptr;
+    const wchar_t *path = _wgetenv(L"ORIENT_FILE");
+    if (path == nullptr || *path == L'\0')
+        return false;
+    const wchar_t *last = path;
+    for (const wchar_t *c = path; *c != L'\0'; ++c)
+        if (*c == L'\\' || *c == L'/' || *c == L':')
+            last = c + 1;
+    if (WideCharToMultiByte(CP_UTF8, 0, last, -1, name, sizeof name, nullptr, nullptr) <= 0)
+        return false;
+    std::FILE *file = _wfopen(path, L"rb");
+    why.given = name;
+    why.given_opens = file != nullptr;
+    if (file != nullptr)
+        std::fclose(file);
+    return true;
 }
 #else
 constexpr platform HERE = platform::other;
@@ -56,10 +67,18 @@ const language &user_language()
     return language_of(v) == report_language::german ? GERMAN : ENGLISH;
 }
 
-const char *given_file()
+bool given_file(unopened &why)
 {
-    const char *value = std::getenv("ORIENT_FILE");
-    return value != nullptr && *value != '\0' ? value : nullptr;
+    const char *path = std::getenv("ORIENT_FILE");
+    if (path == nullptr || *path == '\0')
+        return false;
+    const char *slash = std::strrchr(path, '/');
+    std::FILE *file = std::fopen(path, "rb");
+    why.given = slash != nullptr ? slash + 1 : path;
+    why.given_opens = file != nullptr;
+    if (file != nullptr)
+        std::fclose(file);
+    return true;
 }
 #endif
 
@@ -74,13 +93,15 @@ bool exists(const char *name)
 // Reads system.txt, or says why it cannot; returns the status.
 int check_file()
 {
-    if (const char *given = given_file()) {
-        judge_unopened(table, {false, given}, state.findings);
+    unopened why{false, nullptr, false};
+    if (given_file(why)) {
+        judge_unopened(table, why, state.findings);
         return CHECK_FINDINGS;
     }
     std::FILE *file = open_system_file();
     if (file == nullptr) {
-        judge_unopened(table, {exists("system.txt.txt"), nullptr}, state.findings);
+        why.txt_txt = exists("system.txt.txt");
+        judge_unopened(table, why, state.findings);
         return CHECK_UNREADABLE;
     }
     state.files = {probe_oriented_file(), oriented_file_holds, nullptr};

@@ -4,20 +4,36 @@
 # sysorient.exe and sysorient-check.exe from BUILD beside them in folders
 # under DIR whose names hold what Windows users' folders hold (blanks, & ( )
 # ! % = and a non-ASCII letter), with the Wine prefix PREFIX. It checks what
-# they print, their exit status and genordet.txt: good, failing and missing
-# systems, the report, long lines and a full system, the caller's variables,
-# and the double-click decision against the command lines Explorer, a console
-# and other programs start cmd with (through ORIENT_COMMAND_LINE, as Wine's
-# cmd leaves %cmdcmdline% empty). It also fails sysorient.exe's writes with
-# strace, as the Linux tests do: genordet.txt must be left empty. Without
-# strace that part is skipped, and the script ends with 77 (skipped).
+# they print, in English and in German (Wine takes the user's language from
+# LANG), their exit status and genordet.txt: good, failing and missing
+# systems, missing programs, files dropped on the batch files, the report,
+# long lines and a full system, the caller's variables, and the decision to
+# wait for a key against the command lines Explorer, a console and other
+# programs start cmd with (through ORIENT_COMMAND_LINE, as Wine's cmd leaves
+# %cmdcmdline% empty, and ORIENT_CONSOLE, as Wine's timeout cannot tell a
+# console from a pipe). It also fails sysorient.exe's writes with strace, as
+# the Linux tests do: genordet.txt must be left empty. Without strace, or
+# without the de_DE.UTF-8 locale, that part is skipped, and the script ends
+# with 77 (skipped).
 set -u
 wine=$1 build=$2 dir=$3
 WINEPREFIX=$4 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
+# Wine's language and code pages follow LANG, which run() sets.
+unset LC_ALL LC_MESSAGES LC_CTYPE LANGUAGE
+LANG=C.UTF-8
+export LANG
 rm -rf "$dir" && mkdir -p "$dir" || exit 1
-failed=0
-prompt='Press a key to close this window.'
+failed=0 skipped=0
+lang=C.UTF-8
+
+# Wine speaks German only with the locale generated.
+german=yes
+locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' || german=no
+if [ $german = no ]; then
+    echo "batch_example.sh: German runs skipped: needs the de_DE.UTF-8 locale" >&2
+    skipped=1
+fi
 
 # fail WHAT: notes a failure.
 fail() {
@@ -25,32 +41,43 @@ fail() {
     failed=1
 }
 
-# run BATCH ARG: runs the batch file in the current folder; sets status and
-# out (CR removed).
+# run BATCH [ARG...]: runs the batch file in the current folder in the
+# language $lang; sets status and out (CR removed, in UTF-8: the report
+# comes in the console's code page, 850 in German).
 run() {
-    "$wine" cmd /c "$1" $2 </dev/null >printed 2>/dev/null
+    LANG=$lang "$wine" cmd /c "$@" </dev/null >printed 2>/dev/null
     status=$?
-    out=$(tr -d '\r' <printed)
+    out=$(tr -d '\r' <printed | iconv -f CP850 -t UTF-8)
 }
 
 # check NAME BATCH ARG SYSTEM STATUS OUTPUT GENORDET; SYSTEM - : no system.txt
 check() {
-    rm -f system.txt genordet.txt
+    rm -f system.txt
+    [ -d genordet.txt ] || rm -f genordet.txt
     [ "$4" = - ] || printf '%b' "$4" >system.txt
-    run "$2" "$3"
+    run "$2" $3
     got=$(cat genordet.txt 2>/dev/null | tr -d '\r' | tr '\n' ' ')
     if [ "$status" != "$5" ] || [ "$out" != "$6" ] || [ "$got" != "$7" ]; then
         fail "$1: status $status, printed [$out], genordet.txt [$got]"
     fi
 }
 
-# decides NAME BATCH COMMAND-LINE WAIT: whether the batch file waits for a
-# key when cmd was started with COMMAND-LINE (yes or no).
+# in_german NAME ...: check in German, where Wine can speak it.
+in_german() {
+    [ $german = yes ] || return 0
+    lang=de_DE.UTF-8
+    check "$@"
+    lang=C.UTF-8
+}
+
+# decides NAME BATCH COMMAND-LINE WAIT [ARG]: whether the batch file waits
+# for a key (Windows' pause, whose prompt ends the output) when cmd was
+# started with COMMAND-LINE (yes or no).
 decides() {
     printf '1 2\r\n' >system.txt
-    ORIENT_COMMAND_LINE=$3 "$wine" cmd /c "$2" </dev/null >printed 2>/dev/null
+    ORIENT_CONSOLE=1 ORIENT_COMMAND_LINE=$3 "$wine" cmd /c "$2" ${5:+"$5"} </dev/null >printed 2>/dev/null
     waits=no
-    tr -d '\r' <printed | grep -q -x -F "$prompt" && waits=yes
+    tail -c 12 printed | grep -q 'continue\.\.\.' && waits=yes
     [ "$waits" = "$4" ] || fail "$1: waits $waits, printed [$(tr -d '\r' <printed)]"
 }
 
@@ -69,26 +96,48 @@ by_path() {
     printf '@call "%s"\r\n' "$path" >"$dir/elsewhere/caller.bat"
     out=$(cd "$dir/elsewhere" && "$wine" cmd /c caller.bat </dev/null 2>/dev/null | tr -d '\r')
     got=$(tr -d '\r' <"$dir/elsewhere/genordet.txt" 2>/dev/null | tr '\n' ' ')
-    [ "$out" = 'system.txt: 3 games of 2 tip rows, one tip row per line' ] &&
+    [ "$out" = "$tip_rows_report" ] &&
         [ "$got" = '_10 _01 _21 ' ] || fail "orient-s.bat by its path: printed [$out], genordet.txt [$got]"
 }
 
+# dropped BATCH: a system.txt dropped on BATCH is converted in its own
+# folder; any other file gets the check's word, and nothing is written.
+dropped() {
+    drop="$dir/drop & (here)"
+    mkdir -p "$drop" || exit 1
+    rm -f "$drop/genordet.txt" genordet.txt system.txt
+    printf '1 x 2\r\n0 1 1\r\n' >"$drop/system.txt"
+    printf '1 x 2\r\n0 1 1\r\n' >"$drop/tipps.txt"
+    file=$("$wine" winepath -w "$drop/system.txt" 2>/dev/null | tr -d '\r')
+    run "$1" "$file"
+    got=$(tr -d '\r' <"$drop/genordet.txt" 2>/dev/null | tr '\n' ' ')
+    [ "$status" = 0 ] && [ "$out" = "$tip_rows_report" ] && [ "$got" = '_10 _01 _21 ' ] ||
+        fail "system.txt dropped on $1: status $status, printed [$out], genordet.txt [$got]"
+    rm -f "$drop/genordet.txt"
+    file=$("$wine" winepath -w "$drop/tipps.txt" 2>/dev/null | tr -d '\r')
+    run "$1" "$file"
+    [ "$status" = 1 ] && [ "$out" = "$named_wrong" ] && [ ! -e "$drop/genordet.txt" ] &&
+        [ ! -e genordet.txt ] || fail "tipps.txt dropped on $1: status $status, printed [$out]"
+}
+
+tip_rows_report='system.txt: 3 games of 2 tip rows, one tip row per line (one game per line: 2 games of 3 tip rows)'
+named_wrong='"tipps.txt": the file to convert must be called system.txt: rename it to system.txt, or save it under that name'
 labelled='Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n'
-labelled_report='system.txt: 3 games of 6 tip rows, one game per line
-line 3: "Spiel 3: x 1 1 2 2 2": 6 outcomes, and the last line with outcomes sets the count for every line: every game is cut to 6 tip rows
-system.txt: the other 2 lines with outcomes hold 7 each: the last 1 of each is dropped
-line 1: "Spiel 1: 1 x 2 1 1 x": the 1 of "1:" is read as outcome: is it a number in a label?
-line 2: "Spiel 2: 2 2 1 x 0 1": the 2 of "2:" is read as outcome: is it a number in a label?'
+labelled_report='system.txt: 3 games of 6 tip rows, one game per line (one tip row per line: 6 games of 3 tip rows)
+lines 1 and 2: "Spiel 1: 1 x 2 1 1 x": the number of a label, such as "1:", is read as tips: delete the labels, or their numbers
+genordet.txt: was written from this system.txt: do not use it before what is said above is put right'
+labelled_german='system.txt: 3 Spiele mit 6 Tippreihen, ein Spiel pro Zeile (eine Tippreihe pro Zeile: 6 Spiele mit 3 Tippreihen)
+Zeilen 1 und 2: »Spiel 1: 1 x 2 1 1 x«: Die Nummer einer Beschriftung, etwa »1:«, wird als Tipp gelesen: Löschen Sie die Beschriftungen oder ihre Nummern
+genordet.txt: wurde aus dieser system.txt geschrieben: Verwenden Sie sie erst, wenn das oben Gesagte behoben ist'
 
 for folder in "sp ace" "a & b" "(x)" "!y" "pct 100% sicher" "a=b" "Über"; do
     mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
     cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" \
         "$build/orient-s.bat" . || exit 1
-    check "good system" orient.bat s '1 x 2\r\n0 1 1\r\n' 0 \
-        'system.txt: 3 games of 2 tip rows, one tip row per line' '_10 _01 _21 '
-    check "orient-s" orient-s.bat "" '1 x 2\r\n0 1 1\r\n' 0 \
-        'system.txt: 3 games of 2 tip rows, one tip row per line' '_10 _01 _21 '
+    check "good system" orient.bat s '1 x 2\r\n0 1 1\r\n' 0 "$tip_rows_report" '_10 _01 _21 '
+    check "orient-s" orient-s.bat "" '1 x 2\r\n0 1 1\r\n' 0 "$tip_rows_report" '_10 _01 _21 '
     check "labelled" orient.bat "" "$labelled" 0 "$labelled_report" '_110211 _222100 _011222 '
+    in_german "labelled, German" orient.bat "" "$labelled" 0 "$labelled_german" '_110211 _222100 _011222 '
     by_path "$folder"
     for batch in orient.bat orient-s.bat; do
         path=$("$wine" winepath -w "$PWD/$batch" 2>/dev/null | tr -d '\r')
@@ -99,37 +148,74 @@ for folder in "sp ace" "a & b" "(x)" "!y" "pct 100% sicher" "a=b" "Über"; do
         decides "$batch, another program, quoted" $batch "cmd /c \"$path\"" no
         decides "$batch, Explorer with another file" $batch \
             "C:\\WINDOWS\\system32\\cmd.exe /c \"\"$path.txt\" \"" no
+        file=$("$wine" winepath -w "$PWD/system.txt" 2>/dev/null | tr -d '\r')
+        decides "$batch, a file given in a console" $batch 'C:\WINDOWS\system32\cmd.exe' no "$file"
+        # Explorer quotes a dropped file's path only when it holds a blank.
+        written=$file
+        case $folder in *%*) continue ;; *' '*) written="\"$file\"" ;; esac
+        decides "$batch, a file dropped on it" $batch \
+            "C:\\WINDOWS\\system32\\cmd.exe /c \"\"$path\" $written\"" yes "$file"
     done
 done
+
+folder=drops
+mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
+cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" \
+    "$build/orient-s.bat" . || exit 1
+dropped orient-s.bat
+if [ $german = yes ]; then
+    lang=de_DE.UTF-8
+    file=$("$wine" winepath -w "$drop/tipps.txt" 2>/dev/null | tr -d '\r')
+    run orient.bat "$file"
+    [ "$out" = '»tipps.txt«: Die Datei zum Umwandeln muss system.txt heißen: Benennen Sie sie in system.txt um, oder speichern Sie sie unter diesem Namen' ] ||
+        fail "tipps.txt dropped, German: printed [$out]"
+    lang=C.UTF-8
+fi
 
 folder=failures
 mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
 cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" . || exit 1
+written='genordet.txt: was written from this system.txt: do not use it before what is said above is put right'
 check "no outcomes" orient.bat "" 'Spiele\r\n' 0 \
-    'system.txt: no games, read one game per line: genordet.txt is written empty
-system.txt: holds no outcome (0, 1, 2, x or X)' ''
-check "16 games" orient.bat "" "$(printf '1 2\\r\\n%.0s' $(seq 16))" 1 \
-    "Mehr als 15 Spiele im System - System oder Orientierung nicht OK
+    "system.txt: no games, read one game per line: genordet.txt is written empty
+system.txt: holds no tips (0, 1, 2, x or X)
+$written" ''
+warning='Mehr als 15 Spiele im System - System oder Orientierung nicht OK'
+sixteen=$(printf '1 2\\r\\n%.0s' $(seq 16))
+check "16 games" orient.bat "" "$sixteen" 1 "$warning
 system.txt: more than 15 games, read one game per line: sysorient warns and writes nothing
-system.txt: read one tip row per line it is 2 games of 16 tip rows: run \`sysorient s\`
-orient: sysorient failed with status -1, genordet.txt not written" ''
-check "no system.txt" orient.bat "" - 1 'orient: there is no system.txt in this folder' ''
+system.txt: read one tip row per line it is 2 games of 16 tip rows: double-click orient-s.bat, or run sysorient s" ''
+in_german "16 games, German" orient.bat "" "$sixteen" 1 "$warning
+system.txt: mehr als 15 Spiele, gelesen als ein Spiel pro Zeile: sysorient warnt und schreibt nichts
+system.txt: als eine Tippreihe pro Zeile gelesen sind es 2 Spiele mit 16 Tippreihen: Doppelklicken Sie orient-s.bat, oder geben Sie sysorient s ein" ''
+check "no system.txt" orient.bat "" - 1 \
+    'system.txt: not found: there is no system.txt in this folder, or it cannot be opened' ''
+in_german "no system.txt, German" orient.bat "" - 1 \
+    'system.txt: nicht gefunden: In diesem Ordner gibt es keine system.txt, oder sie lässt sich nicht öffnen' ''
+printf '1\r\n' >system.txt.txt
+check "system.txt.txt" orient.bat "" - 1 \
+    'system.txt: not found, but there is a system.txt.txt here: rename it to system.txt (Windows hides the ending .txt)' ''
+rm system.txt.txt
+mkdir genordet.txt
+check "genordet.txt a folder" orient.bat "" '1 2\r\n' 1 \
+    'system.txt: 1 game of 2 tip rows, one game per line (one tip row per line: 2 games of 1 tip row)
+genordet.txt: is a folder: sysorient cannot write the file; rename or move the folder' ''
+rmdir genordet.txt
+missing_check='orient: sysorient-check.exe fehlt, legen Sie es neben orient.bat
+orient: sysorient-check.exe not found, put it beside orient.bat'
+missing='orient: sysorient.exe fehlt, legen Sie es neben orient.bat
+orient: sysorient.exe not found, put it beside orient.bat'
 mv sysorient-check.exe sysorient-check.away
-check "no sysorient-check.exe" orient.bat "" '1 2\r\n' 1 \
-    'orient: sysorient-check.exe not found: put it beside orient.bat' '_12 '
+check "no sysorient-check.exe" orient.bat "" '1 2\r\n' 1 "$missing_check" '_12 '
+in_german "no sysorient-check.exe, German" orient.bat "" '1 2\r\n' 1 "$missing_check" '_12 '
 mv sysorient-check.away sysorient-check.exe
 mv sysorient.exe sysorient.away
-check "no sysorient.exe" orient.bat "" '1 2\r\n' 1 \
-    'orient: sysorient.exe not found: put it beside orient.bat' ''
+check "no sysorient.exe" orient.bat "" '1 2\r\n' 1 "$missing" ''
 mv sysorient.away sysorient.exe
-printf '1\r\n' >system.txt.txt
-check "system.txt.txt" orient.bat "" - 1 'orient: there is no system.txt in this folder
-orient: there is a system.txt.txt: rename it to system.txt' ''
-rm system.txt.txt
 
 # The counts of a system of 20000 tip rows, whose lines no batch line read takes.
 awk 'BEGIN { for (g = 0; g < 15; ++g) { for (t = 0; t < 20000; ++t) printf "%d", (g + t) % 3; printf "\r\n" } }' >system.txt
-run orient.bat ""
+run orient.bat
 [ "$out" = 'system.txt: 15 games of 20000 tip rows, one game per line' ] ||
     fail "full system: status $status, printed [$out]"
 
@@ -154,15 +240,16 @@ kill $holder
 # genordet.txt empty, not holding the games before it.
 if ! command -v strace >/dev/null 2>&1; then
     echo "batch_example.sh: failed writes skipped: needs strace" >&2
-    [ $failed = 1 ] || exit 77
-    exit 1
+    skipped=1
+else
+    for fault in ENOSPC:when=4 ENOSPC:when=15 EIO:when=4 EIO:when=15; do
+        printf 'earlier\r\n' >genordet.txt
+        strace -f -o /dev/null -P "$PWD/genordet.txt" -e trace=write,pwrite64,writev \
+            -e inject=write,pwrite64,writev:error=$fault "$wine" sysorient.exe </dev/null >/dev/null 2>&1
+        status=$?
+        [ "$status" = 255 ] && [ ! -s genordet.txt ] ||
+            fail "write error $fault: status $status, genordet.txt of $(wc -c <genordet.txt) bytes"
+    done
 fi
-for fault in ENOSPC:when=4 ENOSPC:when=15 EIO:when=4 EIO:when=15; do
-    printf 'earlier\r\n' >genordet.txt
-    strace -f -o /dev/null -P "$PWD/genordet.txt" -e trace=write,pwrite64,writev \
-        -e inject=write,pwrite64,writev:error=$fault "$wine" sysorient.exe </dev/null >/dev/null 2>&1
-    status=$?
-    [ "$status" = 255 ] && [ ! -s genordet.txt ] ||
-        fail "write error $fault: status $status, genordet.txt of $(wc -c <genordet.txt) bytes"
-done
+[ $failed = 0 ] && [ $skipped = 1 ] && exit 77
 exit $failed

@@ -613,10 +613,21 @@ std::vector<check_report> check_reports()
          system_file::holds_input,
          OVERVIEW,
          1,
-         {"\"tipps.txt\": the file to convert must be called system.txt: rename it to "
+         {"\"genordet.txt\": the file to convert must be called system.txt: rename it to "
           "system.txt, or save it under that name" +
           CONSOLE_EOL},
-         {{}, false, -1, {{"ORIENT_FILE", "tipps.txt"}}}},
+         {{}, false, -1, {{"ORIENT_FILE", "genordet.txt"}}},
+         nullptr,
+         oriented_file_before::earlier},
+        {"a file to convert that is not there",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         1,
+         {"\"tipps.txt\": not found, or it cannot be opened: copy the file as system.txt into "
+          "the folder of orient.bat" +
+          CONSOLE_EOL},
+         {{}, false, -1, {{"ORIENT_FILE", "elsewhere/tipps.txt"}}}},
         {"genordet.txt a folder",
          {},
          system_file::holds_input,

@@ -750,13 +750,14 @@ TEST(SystemCheck, SaysWhatBecomesOfGenordet)
     static system_table table;
     static report r;
     for (const auto &[why, expected] :
-         {std::pair<unopened, kind>{{false, nullptr}, kind::cannot_open},
-          {{true, nullptr}, kind::system_txt_txt},
-          {{true, "tipps.txt"}, kind::not_system_txt}}) {
+         {std::pair<unopened, kind>{{false, nullptr, false}, kind::cannot_open},
+          {{true, nullptr, false}, kind::system_txt_txt},
+          {{true, "tipps.txt", true}, kind::not_system_txt},
+          {{false, "system.txt", false}, kind::given_not_found}}) {
         judge_unopened(table, why, r);
         ASSERT_EQ(r.count, 1);
         EXPECT_EQ(r.items[0].kind, expected);
-        EXPECT_EQ(has_findings(r), expected == kind::not_system_txt);
+        EXPECT_EQ(has_findings(r), why.given != nullptr);
     }
 }
 

@@ -296,7 +296,8 @@ void judge_unopened(const system_table &table, const unopened &why, report &out)
 {
     start_report(table, out);
     if (why.given != nullptr) {
-        finding f = make_finding(finding_kind::not_system_txt);
+        finding f = make_finding(why.given_opens ? finding_kind::not_system_txt
+                                                 : finding_kind::given_not_found);
         const std::size_t n = std::min<std::size_t>(std::strlen(why.given), QUOTE_BYTES);
         std::memcpy(f.quote.bytes, why.given, n);
         f.quote.length = static_cast<int>(n);

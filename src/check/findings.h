@@ -31,6 +31,7 @@ enum class finding_kind : unsigned char {
     cannot_open,       // there is no system.txt
     system_txt_txt,    // there is no system.txt, but a system.txt.txt
     not_system_txt,    // a file of another name was given: the quote is its name
+    given_not_found,   // a file was given that cannot be opened: the quote is its name
 
     // The file as a whole.
     utf16_without_mark,        //
@@ -137,10 +138,12 @@ struct check_input {
 void judge(const check_input &in, report &out);
 
 // The report when system.txt cannot be opened: whether a system.txt.txt
-// is there instead, or a file of another name was given.
+// is there instead, or a file was given (by its name, and whether it can
+// be opened).
 struct unopened {
     bool txt_txt;
-    const char *given; // UTF-8, or nullptr
+    const char *given; // its name in UTF-8, or nullptr
+    bool given_opens;
 };
 void judge_unopened(const system_table &table, const unopened &why, report &out);
 

@@ -35,6 +35,9 @@ constexpr message GERMAN_MESSAGES[] = {
     {finding_kind::not_system_txt,
      "»{quote}«: Die Datei zum Umwandeln muss system.txt heißen: Benennen Sie sie in "
      "system.txt um, oder speichern Sie sie unter diesem Namen"},
+    {finding_kind::given_not_found,
+     "»{quote}«: nicht gefunden, oder sie lässt sich nicht öffnen: Kopieren Sie die Datei als "
+     "system.txt in den Ordner von orient.bat"},
     {finding_kind::utf16_without_mark,
      "system.txt: sieht aus wie Unicode-Text ohne die Kennung am Anfang: Buchstaben außerhalb "
      "von ASCII können das Lesen beenden oder verfälschen; speichern Sie die Datei noch einmal "

@@ -34,6 +34,9 @@ constexpr message ENGLISH_MESSAGES[] = {
     {finding_kind::not_system_txt,
      "\"{quote}\": the file to convert must be called system.txt: rename it to system.txt, "
      "or save it under that name"},
+    {finding_kind::given_not_found,
+     "\"{quote}\": not found, or it cannot be opened: copy the file as system.txt into the "
+     "folder of orient.bat"},
     {finding_kind::utf16_without_mark,
      "system.txt: looks like Unicode text saved without the mark at its start: letters "
      "outside ASCII may end or change the reading; save it again as UTF-8, or as Unicode"},
