@@ -2,7 +2,8 @@
 # and bin/sysorient-check, their manual pages in share/man/man1, and under share/doc the
 # README, the changelog and the copyright file, as Debian packages have them.
 # On Windows, as users unpack it: sysorient.exe, README.txt (written for
-# Windows users), LICENSE.txt and the two batch files side by side, text
+# Windows users), LIESMICH.txt (the same in German, UTF-8 with its mark, as
+# Notepad reads it), LICENSE.txt and the two batch files side by side, text
 # files with CR LF line ends.
 include(GNUInstallDirs)
 
@@ -19,11 +20,15 @@ if(WIN32)
     string(LENGTH "sysorient ${PROJECT_VERSION} for Windows" _title_length)
     string(REPEAT "=" ${_title_length} README_TITLE_RULE)
     configure_file(packaging/README-windows.txt README.txt @ONLY NEWLINE_STYLE CRLF)
+    string(LENGTH "sysorient ${PROJECT_VERSION} unter Windows" _title_length)
+    string(REPEAT "=" ${_title_length} LIESMICH_TITLE_RULE)
+    configure_file(packaging/LIESMICH-windows.txt LIESMICH.txt @ONLY NEWLINE_STYLE CRLF)
     configure_file(LICENSE LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
     configure_file(examples/orient.bat orient.bat @ONLY NEWLINE_STYLE CRLF)
     configure_file(examples/orient-s.bat orient-s.bat @ONLY NEWLINE_STYLE CRLF)
     install(TARGETS sysorient sysorient-check RUNTIME DESTINATION .)
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt ${CMAKE_CURRENT_BINARY_DIR}/LIESMICH.txt
+                  ${CMAKE_CURRENT_BINARY_DIR}/LICENSE.txt
                   ${CMAKE_CURRENT_BINARY_DIR}/orient.bat ${CMAKE_CURRENT_BINARY_DIR}/orient-s.bat
             DESTINATION .)
 else()

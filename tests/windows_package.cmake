@@ -1,8 +1,9 @@
 # cmake -D CPACK=... -D BUILD_DIR=... -D WORK=... -D VERSION=... -P windows_package.cmake
 # Packs the Windows zip afresh into WORK and checks what Windows users get:
-# the six files at the top of the zip, text files with CR LF line ends, a
-# README.txt without Markdown or Linux commands, and the version in the
-# program's version resource.
+# the seven files at the top of the zip, text files with CR LF line ends,
+# a README.txt and a LIESMICH.txt without Markdown or Linux commands, the
+# German one in UTF-8 with its mark (which Notepad needs to show umlauts
+# right), and the version in the program's version resource.
 function(fail what)
     message(FATAL_ERROR "${what}")
 endfunction()
@@ -19,12 +20,12 @@ string(STRIP "${listing}" listing)
 string(REPLACE "\n" ";" listing "${listing}")
 list(SORT listing)
 if(NOT listing STREQUAL
-   "LICENSE.txt;README.txt;orient-s.bat;orient.bat;sysorient-check.exe;sysorient.exe")
+   "LICENSE.txt;LIESMICH.txt;README.txt;orient-s.bat;orient.bat;sysorient-check.exe;sysorient.exe")
     fail("the zip holds ${listing}")
 endif()
 
 file(ARCHIVE_EXTRACT INPUT ${zip} DESTINATION ${WORK}/unpacked)
-foreach(name README.txt LICENSE.txt orient.bat orient-s.bat)
+foreach(name README.txt LIESMICH.txt LICENSE.txt orient.bat orient-s.bat)
     # As hex bytes each ended by ';' (file(READ) as text would drop the CRs).
     file(READ ${WORK}/unpacked/${name} hex HEX)
     string(REGEX REPLACE "(..)" "\\1;" bytes "${hex}")
@@ -32,12 +33,18 @@ foreach(name README.txt LICENSE.txt orient.bat orient-s.bat)
         fail("${name} has a line end that is not CR LF")
     endif()
 endforeach()
-file(READ ${WORK}/unpacked/README.txt readme)
-foreach(pattern "\\]\\(" "\\]\\[" "```" "sudo" "apt-get" "\n#")
-    if(readme MATCHES "${pattern}")
-        fail("README.txt holds ${CMAKE_MATCH_0}")
-    endif()
+foreach(name README.txt LIESMICH.txt)
+    file(READ ${WORK}/unpacked/${name} readme)
+    foreach(pattern "\\]\\(" "\\]\\[" "```" "sudo" "apt-get" "\n#" "@[A-Z_]+@")
+        if(readme MATCHES "${pattern}")
+            fail("${name} holds ${CMAKE_MATCH_0}")
+        endif()
+    endforeach()
 endforeach()
+file(READ ${WORK}/unpacked/LIESMICH.txt mark LIMIT 3 HEX)
+if(NOT mark STREQUAL "efbbbf")
+    fail("LIESMICH.txt does not begin with the UTF-8 mark")
+endif()
 foreach(exe sysorient.exe sysorient-check.exe)
     file(STRINGS ${WORK}/unpacked/${exe} resource ENCODING UTF-16LE REGEX "^${VERSION}$")
     if(NOT resource)
