@@ -18,7 +18,9 @@ inline int highest_bit(std::uint64_t mask) { return MASK_BITS - 1 - __builtin_cl
 // The first n bits, n from 0 to 64: 3 -> 0b0111.
 inline std::uint64_t first_bits(int n)
 {
-    return n >= MASK_BITS ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+    // n & (MASK_BITS - 1) is n itself below 64; it shows the static analyser
+    // that no shift goes out of range.
+    return n >= MASK_BITS ? ~std::uint64_t{0} : (std::uint64_t{1} << (n & (MASK_BITS - 1))) - 1;
 }
 
 // Bits from..to-1, 0 <= from <= to <= 64: (1, 3) -> 0b0110.

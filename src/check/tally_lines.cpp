@@ -11,20 +11,29 @@ namespace {
 // Row numbers are looked for from one of the first lines with outcomes on.
 constexpr std::int64_t NUMBERS_START_WITHIN = line_windows::LINES;
 
-void add_to_cause(cause_lines &c, const line_summary &line, std::int64_t outcomes,
-                  const quoted_word &word, bool past_head)
+constexpr quoted_word NO_WORD{};
+
+// A line's part in a cause: the outcomes that the cause made of it, and
+// its first word of that kind.
+struct cause_part {
+    const line_summary &line;
+    std::int64_t outcomes;
+    const quoted_word &word;
+};
+
+void add_to_cause(cause_lines &c, const cause_part &part, bool past_head)
 {
     if (c.lines.empty()) {
-        c.quote = line.quote;
-        c.word = word;
+        c.quote = part.line.quote;
+        c.word = part.word;
     }
     if (past_head && c.line_after_head == 0) {
-        c.line_after_head = line.line;
-        c.quote_after_head = line.quote;
-        c.word_after_head = word;
+        c.line_after_head = part.line.line;
+        c.quote_after_head = part.line.quote;
+        c.word_after_head = part.word;
     }
-    c.lines.add(line.line);
-    c.outcomes += outcomes;
+    c.lines.add(part.line.line);
+    c.outcomes += part.outcomes;
 }
 
 } // namespace
@@ -169,13 +178,13 @@ void line_tally::note_causes(const line_summary &s)
 {
     const bool past_head = facts_.lines_with_outcomes > line_windows::LINES;
     if ((s.causes & LABEL_NUMBER) != 0)
-        add_to_cause(facts_.labels, s, line_.label_outcomes, line_.label, past_head);
+        add_to_cause(facts_.labels, {s, line_.label_outcomes, line_.label}, past_head);
     if ((s.causes & NAME) != 0)
-        add_to_cause(facts_.names, s, line_.name_outcomes, line_.name, past_head);
+        add_to_cause(facts_.names, {s, line_.name_outcomes, line_.name}, past_head);
     if ((s.causes & DATE) != 0)
-        add_to_cause(facts_.dates, s, line_.date_outcomes, quoted_word{}, past_head);
+        add_to_cause(facts_.dates, {s, line_.date_outcomes, NO_WORD}, past_head);
     if (line_.cr_inside)
-        add_to_cause(facts_.cr_inside, s, 0, quoted_word{}, past_head);
+        add_to_cause(facts_.cr_inside, {s, 0, NO_WORD}, past_head);
 }
 
 void line_tally::note_limits(const line_summary &s)
