@@ -86,12 +86,12 @@ if %result% equ 0 set "status=0"
 goto end
 
 :no_program
-echo orient: sysorient.exe fehlt, legen Sie es neben orient.bat
+echo orient: sysorient.exe fehlt, legen Sie es in den Ordner von orient.bat
 echo orient: sysorient.exe not found, put it beside orient.bat
 goto end
 
 :no_check
-echo orient: sysorient-check.exe fehlt, legen Sie es neben orient.bat
+echo orient: sysorient-check.exe fehlt, legen Sie es in den Ordner von orient.bat
 echo orient: sysorient-check.exe not found, put it beside orient.bat
 
 :end

@@ -32,8 +32,7 @@ constexpr platform HERE = platform::windows;
 
 const language &user_language()
 {
-    return language_of_ui(GetUserDefaultUILanguage()) == report_language::german ? GERMAN
-                                                                                  : ENGLISH;
+    return language_of_ui(GetUserDefaultUILanguage()) == report_language::german ? GERMAN : ENGLISH;
 }
 
 // The file the batch files were given instead of system.txt (ORIENT_FILE,
@@ -115,8 +114,8 @@ int run_check(int argc, char **argv)
     ignore_write_signals();
     parse_options(table, argc, argv);
     const int status = check_file();
-    const int printed =
-        render_report(state.findings, user_language(), HERE, report_sink{print_report_line, nullptr});
+    const int printed = render_report(state.findings, user_language(), HERE,
+                                      report_sink{print_report_line, nullptr});
     if (printed != 0 || finish_report() != 0)
         return CHECK_UNREADABLE;
     return status;

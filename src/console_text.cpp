@@ -39,8 +39,8 @@ int print_wide(const wchar_t *text, int count)
                    ? 0
                    : -1;
     }
-    const int bytes = WideCharToMultiByte(output_code_page(), 0, text, count, narrow,
-                                          sizeof narrow, nullptr, nullptr);
+    const int bytes = WideCharToMultiByte(output_code_page(), 0, text, count, narrow, sizeof narrow,
+                                          nullptr, nullptr);
     if (count != 0 && bytes == 0)
         return -1;
     const auto n = static_cast<std::size_t>(bytes);
@@ -55,8 +55,8 @@ int print_wide(const wchar_t *text, int count)
 
 int print_report_line(void * /*unused*/, const char *text, std::size_t length)
 {
-    const int count = MultiByteToWideChar(CP_UTF8, 0, text, static_cast<int>(length), wide,
-                                          LINE_MAX - 2);
+    const int count =
+        MultiByteToWideChar(CP_UTF8, 0, text, static_cast<int>(length), wide, LINE_MAX - 2);
     if (length != 0 && count == 0)
         return -1;
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);

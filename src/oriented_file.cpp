@@ -106,7 +106,7 @@ oriented_state probe_oriented_file()
         if (S_ISDIR(st.st_mode))
             return oriented_state::folder;
         return access(ORIENTED_FILE, W_OK) == 0 ? oriented_state::writable
-                                                 : oriented_state::read_only;
+                                                : oriented_state::read_only;
     }
     if (errno != ENOENT)
         return oriented_state::writable;
@@ -120,8 +120,8 @@ bool oriented_file_holds(const system_table &table, void * /*unused*/)
     if (file == nullptr)
         return false;
     comparison c{file, true};
-    const bool same = write_oriented(table, byte_sink{compare_line, &c}) == WRITE_OK &&
-                      std::fgetc(file) == EOF;
+    const bool same =
+        write_oriented(table, byte_sink{compare_line, &c}) == WRITE_OK && std::fgetc(file) == EOF;
     std::fclose(file);
     return same;
 }

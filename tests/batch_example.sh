@@ -125,10 +125,10 @@ named_wrong='"tipps.txt": the file to convert must be called system.txt: rename 
 labelled='Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n'
 labelled_report='system.txt: 3 games of 6 tip rows, one game per line (one tip row per line: 6 games of 3 tip rows)
 lines 1 and 2: "Spiel 1: 1 x 2 1 1 x": the number of a label, such as "1:", is read as tips: delete the labels, or their numbers
-genordet.txt: was written from this system.txt: do not use it before what is said above is put right'
+genordet.txt: was written all the same: do not use it before everything above is put right'
 labelled_german='system.txt: 3 Spiele mit 6 Tippreihen, ein Spiel pro Zeile (eine Tippreihe pro Zeile: 6 Spiele mit 3 Tippreihen)
-Zeilen 1 und 2: »Spiel 1: 1 x 2 1 1 x«: Die Nummer einer Beschriftung, etwa »1:«, wird als Tipp gelesen: Löschen Sie die Beschriftungen oder ihre Nummern
-genordet.txt: wurde aus dieser system.txt geschrieben: Verwenden Sie sie erst, wenn das oben Gesagte behoben ist'
+Zeilen 1 und 2: »Spiel 1: 1 x 2 1 1 x«: Die Nummer einer Beschriftung, etwa »1:«, zählt als Tipp: Löschen Sie die Beschriftungen oder ihre Nummern
+genordet.txt: wurde trotzdem geschrieben: Verwenden Sie genordet.txt erst, wenn alles oben Genannte behoben ist'
 
 for folder in "sp ace" "a & b" "(x)" "!y" "pct 100% sicher" "a=b" "Über"; do
     mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
@@ -167,7 +167,7 @@ if [ $german = yes ]; then
     lang=de_DE.UTF-8
     file=$("$wine" winepath -w "$drop/tipps.txt" 2>/dev/null | tr -d '\r')
     run orient.bat "$file"
-    [ "$out" = '»tipps.txt«: Die Datei zum Umwandeln muss system.txt heißen: Benennen Sie sie in system.txt um, oder speichern Sie sie unter diesem Namen' ] ||
+    [ "$out" = '»tipps.txt«: Die Datei, die umgewandelt werden soll, muss system.txt heißen: Benennen Sie sie in system.txt um oder speichern Sie sie unter dem Namen system.txt' ] ||
         fail "tipps.txt dropped, German: printed [$out]"
     lang=C.UTF-8
 fi
@@ -175,7 +175,7 @@ fi
 folder=failures
 mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
 cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" . || exit 1
-written='genordet.txt: was written from this system.txt: do not use it before what is said above is put right'
+written='genordet.txt: was written all the same: do not use it before everything above is put right'
 check "no outcomes" orient.bat "" 'Spiele\r\n' 0 \
     "system.txt: no games, read one game per line: genordet.txt is written empty
 system.txt: holds no tips (0, 1, 2, x or X)
@@ -186,24 +186,24 @@ check "16 games" orient.bat "" "$sixteen" 1 "$warning
 system.txt: more than 15 games, read one game per line: sysorient warns and writes nothing
 system.txt: read one tip row per line it is 2 games of 16 tip rows: double-click orient-s.bat, or run sysorient s" ''
 in_german "16 games, German" orient.bat "" "$sixteen" 1 "$warning
-system.txt: mehr als 15 Spiele, gelesen als ein Spiel pro Zeile: sysorient warnt und schreibt nichts
-system.txt: als eine Tippreihe pro Zeile gelesen sind es 2 Spiele mit 16 Tippreihen: Doppelklicken Sie orient-s.bat, oder geben Sie sysorient s ein" ''
+system.txt: mehr als 15 Spiele, mit einem Spiel pro Zeile gelesen: sysorient warnt und schreibt nichts
+system.txt: Mit einer Tippreihe pro Zeile gelesen, sind es 2 Spiele mit 16 Tippreihen: Doppelklicken Sie orient-s.bat oder geben Sie »sysorient s« ein" ''
 check "no system.txt" orient.bat "" - 1 \
     'system.txt: not found: there is no system.txt in this folder, or it cannot be opened' ''
 in_german "no system.txt, German" orient.bat "" - 1 \
     'system.txt: nicht gefunden: In diesem Ordner gibt es keine system.txt, oder sie lässt sich nicht öffnen' ''
 printf '1\r\n' >system.txt.txt
 check "system.txt.txt" orient.bat "" - 1 \
-    'system.txt: not found, but there is a system.txt.txt here: rename it to system.txt (Windows hides the ending .txt)' ''
+    'system.txt: not found, but there is a system.txt.txt here: rename it to system.txt (if Explorer shows it as "system.txt", type just "system" as the new name)' ''
 rm system.txt.txt
 mkdir genordet.txt
 check "genordet.txt a folder" orient.bat "" '1 2\r\n' 1 \
     'system.txt: 1 game of 2 tip rows, one game per line (one tip row per line: 2 games of 1 tip row)
 genordet.txt: is a folder: sysorient cannot write the file; rename or move the folder' ''
 rmdir genordet.txt
-missing_check='orient: sysorient-check.exe fehlt, legen Sie es neben orient.bat
+missing_check='orient: sysorient-check.exe fehlt, legen Sie es in den Ordner von orient.bat
 orient: sysorient-check.exe not found, put it beside orient.bat'
-missing='orient: sysorient.exe fehlt, legen Sie es neben orient.bat
+missing='orient: sysorient.exe fehlt, legen Sie es in den Ordner von orient.bat
 orient: sysorient.exe not found, put it beside orient.bat'
 mv sysorient-check.exe sysorient-check.away
 check "no sysorient-check.exe" orient.bat "" '1 2\r\n' 1 "$missing_check" '_12 '

@@ -522,12 +522,15 @@ bool superuser() { return geteuid() == 0; }
 bool superuser() { return false; }
 #endif
 
-const std::string LABELS = "Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n";
-const std::string LABELS_EN = "lines 1 and 2: \"Spiel 1: 1 x 2 1 1 x\": the number of a label, "
-                              "such as \"1:\", is read as tips: delete the labels, or their numbers";
+const std::string LABELS =
+    "Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n";
+const std::string LABELS_EN =
+    "lines 1 and 2: \"Spiel 1: 1 x 2 1 1 x\": the number of a label, "
+    "such as \"1:\", is read as tips: delete the labels, or their numbers";
 const std::string LABELS_DE = "Zeilen 1 und 2: \xC2\xBBSpiel 1: 1 x 2 1 1 x\xC2\xAB: Die Nummer "
-                              "einer Beschriftung, etwa \xC2\xBB" "1:\xC2\xAB, wird als Tipp "
-                              "gelesen: L\xC3\xB6schen Sie die Beschriftungen oder ihre Nummern";
+                              "einer Beschriftung, etwa \xC2\xBB"
+                              "1:\xC2\xAB, z\xC3\xA4hlt als Tipp: "
+                              "L\xC3\xB6schen Sie die Beschriftungen oder ihre Nummern";
 const std::string LABELS_FIRST = "system.txt: 3 games of 6 tip rows, one game per line (one tip "
                                  "row per line: 6 games of 3 tip rows)";
 
@@ -609,7 +612,7 @@ std::vector<check_report> check_reports()
          "",
          255,
          {"system.txt: not found, but there is a system.txt.txt here: rename it to system.txt "
-          "(Windows hides the ending .txt)" +
+          "(if Explorer shows it as \"system.txt\", type just \"system\" as the new name)" +
           CONSOLE_EOL},
          {},
          nullptr,
@@ -655,9 +658,10 @@ std::vector<check_report> check_reports()
          {"system.txt: 2 games of 3 tip rows, one game per line (one tip row per line: 3 games "
           "of 2 tip rows)" +
           std::string(superuser() ? CONSOLE_EOL
-                                  : CONSOLE_EOL + "genordet.txt: is read-only: sysorient cannot "
-                                                  "write it; clear the read-only mark in its "
-                                                  "properties" +
+                                  : CONSOLE_EOL +
+                                        "genordet.txt: is read-only: sysorient cannot "
+                                        "write it; clear the read-only mark in its "
+                                        "properties" +
                                         CONSOLE_EOL)},
          {},
          nullptr,
@@ -683,8 +687,8 @@ std::vector<check_report> check_reports()
          LABELS,
          1,
          {LABELS_FIRST, LABELS_EN,
-          "genordet.txt: was written from this system.txt: do not use it before what is said "
-          "above is put right" +
+          "genordet.txt: was written all the same: do not use it before everything above is put "
+          "right" +
               CONSOLE_EOL},
          {},
          nullptr,
@@ -751,8 +755,8 @@ std::string put_genordet(const sandbox &box, const check_report &c)
         return box.get("genordet.txt");
     case oriented_file_before::read_only:
         box.put("genordet.txt", EARLIER);
-        fs::permissions(box.file("genordet.txt"), fs::perms::owner_write | fs::perms::group_write |
-                                                     fs::perms::others_write,
+        fs::permissions(box.file("genordet.txt"),
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                         fs::perm_options::remove);
         return EARLIER;
     default:
@@ -766,8 +770,8 @@ std::string put_genordet(const sandbox &box, const check_report &c)
 class held_open {
   public:
     explicit held_open(const fs::path &file)
-        : handle_(CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+        : handle_(CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr))
     {
     }
     ~held_open() { CloseHandle(handle_); }

@@ -55,7 +55,8 @@ bool same_counts(const tip_counts &a, const tip_counts &b)
     for (int g = 0; same && g < a.group_count(); ++g) {
         const count_group &x = a.group(g);
         const count_group &y = b.group(g);
-        same = x.tips == y.tips && x.total == y.total && a.lines_with(x.tips) == b.lines_with(y.tips);
+        same =
+            x.tips == y.tips && x.total == y.total && a.lines_with(x.tips) == b.lines_with(y.tips);
         for (std::int64_t i = 0; same && i < std::min<std::int64_t>(x.total, NOTES_KEPT); ++i)
             same = same_line(x.first[i], y.first[i], true);
     }
@@ -64,8 +65,8 @@ bool same_counts(const tip_counts &a, const tip_counts &b)
 
 bool same_windows(const line_windows &a, const line_windows &b)
 {
-    bool same = a.head_count == b.head_count && a.tail_count == b.tail_count &&
-                a.tail_next == b.tail_next;
+    bool same =
+        a.head_count == b.head_count && a.tail_count == b.tail_count && a.tail_next == b.tail_next;
     for (int i = 0; same && i < a.head_count; ++i)
         same = same_line(a.head[i], b.head[i], true);
     for (int i = 0; same && i < a.tail_count; ++i)

@@ -244,7 +244,10 @@ void expect_finding(const expected_finding &e, const finding &f, const std::stri
     EXPECT_EQ(f.kind, e.what) << said;
     const std::vector<std::int64_t> kept = lines_of(f.where);
     EXPECT_EQ(f.where.lines, static_cast<std::int64_t>(e.lines.size())) << said;
-    EXPECT_EQ(kept, std::vector<std::int64_t>(e.lines.begin(), e.lines.begin() + static_cast<std::ptrdiff_t>(std::min(kept.size(), e.lines.size())))) << said;
+    EXPECT_EQ(kept, std::vector<std::int64_t>(
+                        e.lines.begin(), e.lines.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                               kept.size(), e.lines.size()))))
+        << said;
     for (std::size_t n = 0; n < e.numbers.size(); ++n)
         EXPECT_EQ(f.numbers[n], e.numbers[n]) << said << ", number " << n;
 }
@@ -309,6 +312,15 @@ std::string eleven_labelled()
     return s;
 }
 
+// Lines numbered "1. ", "2. ", ... before the same tips.
+std::string dotted_labels(int lines, const std::string &tips)
+{
+    std::string s;
+    for (int l = 1; l <= lines; ++l)
+        s += std::to_string(l) + ". " + tips + "\r\n";
+    return s;
+}
+
 // An Excel export with a first column of row numbers and a heading row.
 std::string numbered_rows(int rows)
 {
@@ -344,7 +356,17 @@ std::vector<check_case> realistic_files()
          eleven_labelled(),
          GAMES,
          kind::read_system_both,
-         {{kind::label_numbers, {1, 2, 10, 11}, {6}}, {kind::written_filled, {}, {8, 6, 7}}}},
+         {{kind::label_numbers, {1, 2, 10, 11}, {6}}}},
+        {"labels 1. to 11., and tips alone",
+         dotted_labels(11, "1 x 2 1 1 x 2 0"),
+         GAMES,
+         kind::read_system_both,
+         {{kind::label_numbers, {1, 2, 10, 11}, {6}}}},
+        {"labels 1. to 20. before an x, read with s",
+         dotted_labels(20, "x 1 x 2 1 1 2 1 x 2 1"),
+         TIP_ROWS,
+         kind::read_system,
+         {{kind::label_numbers, {1, 2, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, {17}}}},
         {"club names with digits",
          "1. FC Koeln - Gladbach: 1 x 2 1 1 x\r\nSchalke 04 - Hannover 96: 2 2 1 x 0 1\r\n"
          "Bayern - Dortmund: x 1 1 2 2 2\r\n",
@@ -362,21 +384,26 @@ std::vector<check_case> realistic_files()
          kind::read_system_both,
          {{kind::footer, {4}, {1}}, {kind::written_cut, {}, {1, 6}}}},
         {"a footer of stakes and a greeting",
-         CLEAN + "Einsatz: 12 Reihen x 0,50 EUR\r\nGr\xC3\xBC\xC3\x9F" "e, Max\r\n",
+         CLEAN + "Einsatz: 12 Reihen x 0,50 EUR\r\nGr\xC3\xBC\xC3\x9F"
+                 "e, Max\r\n",
          GAMES,
          kind::read_system_both,
          {{kind::footer, {4, 5}, {6}}, {kind::written_cut, {}, {1, 6}}}},
         {"a sum in quotes below the system",
-         "1 x 2 1 1\r\n2 1 1 x 0\r\n\"Summe\";\"\";\"\";\"0,50\";\"0,50\";\"0,50\";\"0,50\";\"0,50\"\r\n",
+         "1 x 2 1 1\r\n2 1 1 x "
+         "0\r\n\"Summe\";\"\";\"\";\"0,50\";\"0,50\";\"0,50\";\"0,50\";\"0,50\"\r\n",
          GAMES,
          kind::read_system_both,
          {{kind::footer, {3}, {10}}, {kind::written_filled, {}, {10, 5, 6}}}},
         {"a heading and a footer, too many games",
          "13er Wette vom 12.10.2024\r\nRunde 41\r\n" + thirteen_games() +
-             "Einsatz 6 Reihen x 0,50 = 3,00 EUR\r\nGr\xC3\xBC\xC3\x9F" "e, Max\r\n",
+             "Einsatz 6 Reihen x 0,50 = 3,00 EUR\r\nGr\xC3\xBC\xC3\x9F"
+             "e, Max\r\n",
          GAMES,
          kind::too_many_games,
-         {{kind::heading, {1, 2}, {9}}, {kind::footer, {16, 17}, {6}}, {kind::without_text, {}, {13, 6}}}},
+         {{kind::heading, {1, 2}, {9}},
+          {kind::footer, {16, 17}, {6}},
+          {kind::without_text, {}, {13, 6}}}},
         {"a heading with an ordinal",
          "Bundesliga \xE2\x80\x93 12. Spieltag\r\n1 x 2 1\r\n2 1 1 x\r\n0 0 1 2\r\n",
          GAMES,
@@ -391,7 +418,7 @@ std::vector<check_case> realistic_files()
          CLEAN + "1 2 1 2\r\n",
          GAMES,
          kind::read_system_both,
-         {{kind::written_cut, {}, {4, 6}}, {kind::line_fewer_tips, {4}, {4, 6, 4, 5}}}},
+         {{kind::written_cut, {}, {4, 6}}, {kind::line_fewer_tips_whole, {4}, {4, 6, 4}}}},
         {"a longer last line",
          "1 x 2\n1 x 2 1 1\n",
          TIP_ROWS,
@@ -401,7 +428,19 @@ std::vector<check_case> realistic_files()
          "1 2\n1 2\n1 2 1\n",
          GAMES,
          kind::read_system_both,
-         {{kind::written_filled, {}, {3, 2, 3}}, {kind::line_more_tips, {3}, {3, 2, 3, 1}}}},
+         {{kind::written_filled, {}, {3, 2, 3, 1}}, {kind::line_more_tips, {3}, {3, 2, 3, 1}}}},
+        {"a last line two longer",
+         "1 2\n1 2\n1 2 1 2\n",
+         GAMES,
+         kind::read_system_both,
+         {{kind::written_filled, {}, {4, 2, 3, 2}}, {kind::line_more_tips, {3}, {4, 2, 4, 2}}}},
+        {"short lines last",
+         repeat("1 2 1 2\n", 3) + repeat("1 2\n", 2),
+         TIP_ROWS,
+         kind::read_system_both,
+         {{kind::written_cut, {}, {2, 4}},
+          {kind::line_fewer_tips_whole, {4}, {2, 4, 2}},
+          {kind::line_fewer_tips_whole, {5}, {2, 4, 2}}}},
         {"row numbers, read with s",
          utf16(u"Nr\tA\tB\tC\r\n1\t1\tx\t2\r\n2\t2\t1\t1\r\n3\t0\t0\t1\r\n4\tx\t2\t2\r\n", false),
          TIP_ROWS,
@@ -411,9 +450,15 @@ std::vector<check_case> realistic_files()
          numbered_rows(12),
          GAMES,
          kind::read_system_both,
-         {{kind::row_numbers, lines_from(2, 13), {8}}, {kind::written_filled, {}, {6, 4, 5}}}},
+         {{kind::row_numbers, lines_from(2, 13), {8}}}},
+        {"row numbers to 20, read with s: 13 and on are no names",
+         numbered_rows(20).substr(std::string("Nr;A;B;C;D\r\n").size()),
+         TIP_ROWS,
+         kind::read_system,
+         {{kind::row_numbers, lines_from(1, 20), {17}}}},
         {"row numbers in quotes, and a club",
-         "\"1\";\"Bayern M\xC3\xBCnchen\";\"1\";\"x\";\"2\"\r\n\"2\";\"Schalke 04\";\"2\";\"1\";\"1\"\r\n"
+         "\"1\";\"Bayern M\xC3\xBCnchen\";\"1\";\"x\";\"2\"\r\n\"2\";\"Schalke "
+         "04\";\"2\";\"1\";\"1\"\r\n"
          "\"3\";\"K\xC3\xB6ln\";\"0\";\"0\";\"1\"\r\n\"4\";\"Hertha\";\"x\";\"2\";\"2\"\r\n",
          GAMES,
          kind::read_system_both,
@@ -432,7 +477,12 @@ std::vector<check_case> realistic_files()
          "Sa 12.10. 15:30: 1 x 2\r\nSo 13.10. 17:30: 2 1 x\r\n",
          GAMES,
          kind::read_system_both,
-         {{kind::dates, {1, 2}, {11}}, {kind::written_filled, {}, {8, 3, 4}}}},
+         {{kind::dates, {1, 2}, {11}}}},
+        {"a date before every game",
+         "Sa 19.10. 1 x 2 1\r\nSo 20.10. 2 1 x 1\r\nSa 26.10. 0 0 1 2\r\n",
+         GAMES,
+         kind::read_system_both,
+         {{kind::dates, {1, 2, 3}, {10}}}},
         {"odd lines in the middle",
          "1 2 1\n1 2\n1 2 1 2\n1 2 1\n",
          GAMES,
@@ -457,7 +507,17 @@ std::vector<check_case> realistic_files()
          repeat(repeat("1", 16) + "\n", 16),
          GAMES,
          kind::too_many_games,
-         {{kind::past_the_limit, {16}, {15}}}},
+         {{kind::past_game_limit, {16}, {15}}}},
+        {"too many games on each line, read with s",
+         repeat(repeat("1", 16) + "\n", 20),
+         TIP_ROWS,
+         kind::too_many_games,
+         {{kind::past_game_limit, lines_from(1, 20), {15}}}},
+        {"too many tip rows, read with s",
+         repeat("1 2\n", 20001),
+         TIP_ROWS,
+         kind::too_many_tip_rows,
+         {{kind::past_tip_row_limit, {20001}, {20000}}}},
         {"too many games read with s, and a reading the other way",
          "1 2 1\n" + repeat("1", 16) + "\n1 2 1\n" + repeat("2", 17) + "\n",
          TIP_ROWS,
@@ -467,14 +527,12 @@ std::vector<check_case> realistic_files()
          repeat("1", 16) + "\n1 2 1\n" + repeat("2", 17) + "\n2\n",
          TIP_ROWS,
          kind::too_many_games,
-         {{kind::past_the_limit, {1, 3}, {15}}}},
+         {{kind::past_game_limit, {1, 3}, {15}}}},
         {"names with outcome characters",
          "Mexiko - Kanada: 1 x 2\nXanten 2024: 1 1 0\n",
          GAMES,
          kind::read_system_both,
-         {{kind::label_numbers, {2}, {3}},
-          {kind::names, {1, 2}, {2}},
-          {kind::written_filled, {}, {7, 3, 4}}}},
+         {{kind::label_numbers, {2}, {3}}, {kind::names, {1, 2}, {2}}}},
         {"CR line ends only", "1 2\r2 1\r", GAMES, kind::read_system_both, {{kind::cr_line_ends}}},
         {"CR line ends only, past a chunk",
          repeat("1 2 1 2 1 2 1 2\r", 12),
@@ -582,24 +640,24 @@ std::vector<check_case> realistic_files()
          repeat("Mexiko 1\n", 20),
          TIP_ROWS,
          kind::read_system,
-         {{kind::names, lines_from(1, 20), {20}}, {kind::written_filled, {}, {2, 1, 2}}}},
+         {{kind::names, lines_from(1, 20), {20}}}},
         {"a word longer than is kept",
          "Xabcdefghijklmnopqrstuvw 1 2\n1 2 1\n",
          GAMES,
          kind::read_system_both,
-         {{kind::names, {1}, {1}}, {kind::line_fewer_tips, {1}, {3, 3, 2, 3}}}},
+         {{kind::names, {1}, {1}}, {kind::line_fewer_tips_whole, {1}, {3, 3, 2}}}},
         // A word that reaches over a 64-byte chunk into an outcome.
         {"a long word over a chunk's end",
          std::string(60, ' ') + "abcdefgh1 2 1 2\n1 2 1 2\n",
          GAMES,
          kind::read_system_both,
-         {{kind::names, {1}, {1}}, {kind::line_fewer_tips, {1}, {4, 4, 3, 4}}},
+         {{kind::names, {1}, {1}}, {kind::line_fewer_tips_whole, {1}, {4, 4, 3}}},
          false},
         {"outcomes over a chunk's end into a word",
          std::string(61, ' ') + "1x2abc 1 2 1\n1 2 1 2\n",
          GAMES,
          kind::read_system_both,
-         {{kind::names, {1}, {3}}, {kind::line_fewer_tips, {1}, {4, 4, 3, 4}}},
+         {{kind::names, {1}, {3}}, {kind::line_fewer_tips_whole, {1}, {4, 4, 3}}},
          false},
     };
     return rows;
@@ -636,12 +694,23 @@ TEST(SystemCheck, QuotesTheLine)
         {"1 \"2\": 3 outcomes, fine\" \\ 1\n", "1 \\\"2\\\": 3 outcomes, fine\\\" \\\\ 1"},
         {"K\xC3\xB6ln\t1\t2 1\n", "K\xC3\xB6ln 1 2 1"},
         {"K\xF6ln\t1\t2 1\n", "K\xC3\xB6ln 1 2 1"},
-        {"\x93" "1" "\x94 2 1\n", "\xE2\x80\x9C" "1" "\xE2\x80\x9D 2 1"},
+        {"\x93"
+         "1"
+         "\x94 2 1\n",
+         "\xE2\x80\x9C"
+         "1"
+         "\xE2\x80\x9D 2 1"},
         {"1 \x1B[31m2 1\n", "1 " + dot + "[31m2 1"},
-        {"1 \xE2\x80\xAE" "2 1\n", "1 " + dot + "2 1"},
-        {"1 \xC2\x9B" "2 1\n", "1 " + dot + "2 1"},
+        {"1 \xE2\x80\xAE"
+         "2 1\n",
+         "1 " + dot + "2 1"},
+        {"1 \xC2\x9B"
+         "2 1\n",
+         "1 " + dot + "2 1"},
         {repeat("\xC3\xBC", 39) + "1 2 1\n", repeat("\xC3\xBC", 39) + "1"},
-        {"\xEF\xBB\xBF" "1 2 1\n", "1 2 1"},
+        {"\xEF\xBB\xBF"
+         "1 2 1\n",
+         "1 2 1"},
     };
     for (const auto &[line, quote] : cases) {
         SCOPED_TRACE(line);
@@ -674,15 +743,30 @@ TEST(SystemCheck, ReadErrorsAndEndlessInput)
         std::vector<kind> kinds;
     };
     const source_case cases[] = {
-        {"an error before the end mark", "1 2\n2 1\n", test_source::fails, CHECK_UNREADABLE,
+        {"an error before the end mark",
+         "1 2\n2 1\n",
+         test_source::fails,
+         CHECK_UNREADABLE,
          {kind::read_error}},
-        {"an error after the end mark", "1 2\n2 1\n\x1A", test_source::fails, CHECK_FINDINGS,
+        {"an error after the end mark",
+         "1 2\n2 1\n\x1A",
+         test_source::fails,
+         CHECK_FINDINGS,
          {kind::read_system, kind::unreadable_after_end_mark}},
-        {"an error after a limit", repeat("1 2\n", 16), test_source::fails, CHECK_FINDINGS,
+        {"an error after a limit",
+         repeat("1 2\n", 16),
+         test_source::fails,
+         CHECK_FINDINGS,
          {kind::too_many_games, kind::unreadable_after_limit}},
-        {"no end after the end mark", "1 2\n2 1\n\x1Ax", test_source::goes_on, CHECK_FINDINGS,
+        {"no end after the end mark",
+         "1 2\n2 1\n\x1Ax",
+         test_source::goes_on,
+         CHECK_FINDINGS,
          {kind::read_system, kind::more_after_end_mark}},
-        {"no end after a limit", repeat("1 2\n", 16), test_source::goes_on, CHECK_FINDINGS,
+        {"no end after a limit",
+         repeat("1 2\n", 16),
+         test_source::goes_on,
+         CHECK_FINDINGS,
          {kind::too_many_games, kind::checked_in_part}},
     };
     for (const source_case &c : cases) {
@@ -718,22 +802,46 @@ TEST(SystemCheck, SaysWhatBecomesOfGenordet)
         int status;
     };
     const file_case cases[] = {
-        {"a clean system written", CLEAN, {oriented_state::writable, always_holds, nullptr},
-         kind::read_system_both, CHECK_CLEAN},
-        {"findings, genordet.txt written", LABELLED, {oriented_state::writable, always_holds, nullptr},
-         kind::written_despite_findings, CHECK_FINDINGS},
-        {"findings, genordet.txt from elsewhere", LABELLED,
-         {oriented_state::writable, never_holds, nullptr}, kind::label_numbers, CHECK_FINDINGS},
-        {"a folder", CLEAN, {oriented_state::folder, always_holds, nullptr},
-         kind::oriented_is_folder, CHECK_FINDINGS},
-        {"read-only", CLEAN, {oriented_state::read_only, never_holds, nullptr},
-         kind::oriented_read_only, CHECK_FINDINGS},
-        {"open in Excel", LABELLED, {oriented_state::in_use, always_holds, nullptr},
-         kind::oriented_in_use, CHECK_FINDINGS},
-        {"a folder without rights", CLEAN, {oriented_state::cannot_create, nullptr, nullptr},
-         kind::folder_read_only, CHECK_FINDINGS},
-        {"too many games: nothing written", repeat("1 2\n", 16),
-         {oriented_state::writable, always_holds, nullptr}, kind::other_reading, CHECK_FINDINGS},
+        {"a clean system written",
+         CLEAN,
+         {oriented_state::writable, always_holds, nullptr},
+         kind::read_system_both,
+         CHECK_CLEAN},
+        {"findings, genordet.txt written",
+         LABELLED,
+         {oriented_state::writable, always_holds, nullptr},
+         kind::written_despite_findings,
+         CHECK_FINDINGS},
+        {"findings, genordet.txt from elsewhere",
+         LABELLED,
+         {oriented_state::writable, never_holds, nullptr},
+         kind::label_numbers,
+         CHECK_FINDINGS},
+        {"a folder",
+         CLEAN,
+         {oriented_state::folder, always_holds, nullptr},
+         kind::oriented_is_folder,
+         CHECK_FINDINGS},
+        {"read-only",
+         CLEAN,
+         {oriented_state::read_only, never_holds, nullptr},
+         kind::oriented_read_only,
+         CHECK_FINDINGS},
+        {"open in Excel",
+         LABELLED,
+         {oriented_state::in_use, always_holds, nullptr},
+         kind::oriented_in_use,
+         CHECK_FINDINGS},
+        {"a folder without rights",
+         CLEAN,
+         {oriented_state::cannot_create, nullptr, nullptr},
+         kind::folder_read_only,
+         CHECK_FINDINGS},
+        {"too many games: nothing written",
+         repeat("1 2\n", 16),
+         {oriented_state::writable, always_holds, nullptr},
+         kind::other_reading,
+         CHECK_FINDINGS},
     };
     for (const file_case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -803,7 +911,8 @@ TEST(SystemCheck, ChoosesTheLanguage)
 std::string golden_report(const language &words, platform where)
 {
     const std::string input = "13er Wette vom 12.10.2024\r\n" + eleven_labelled() +
-                              "1 2 1 x\r\nK\xF6ln - Schalke 04: 1 2 x 1 2 1\r\nGr\xFC\xDF" "e, Max\r\n";
+                              "1 2 1 x\r\nK\xF6ln - Schalke 04: 1 2 x 1 2 1\r\nGr\xFC\xDF"
+                              "e, Max\r\n";
     const check_run r = check_in_blocks(input, GAMES, input.size() + 1, read_path::portable);
     std::ostringstream out;
     for (const std::string &line : in_words(r.findings, words, where))
@@ -819,24 +928,25 @@ std::string every_message(const language &words)
     std::ostringstream rendered;
     for (const bool tip_rows : {false, true}) {
         for (const std::int64_t n : {1, 2}) {
-            r.count = 0;
-            r.tip_rows = tip_rows;
-            for (std::size_t k = 0; k < FINDING_KINDS; ++k) {
-                finding f = make_finding(static_cast<kind>(k), {n, n + 1, n == 1 ? 1 : 3, n});
-                f.where.add(7);
-                if (n != 1) {
-                    f.where.add(8);
-                    f.where.add(12);
+            for (const platform where : {platform::windows, platform::other}) {
+                for (std::size_t k = 0; k < FINDING_KINDS; ++k) {
+                    finding f = make_finding(static_cast<kind>(k), {n, n + 1, n == 1 ? 1 : 3, n});
+                    f.where.add(7);
+                    if (n != 1) {
+                        f.where.add(8);
+                        f.where.add(12);
+                    }
+                    const std::string quote = "Spiel \"3\":\t1 \\ x \xBB\xAB";
+                    f.quote.length = static_cast<int>(quote.size());
+                    std::copy(quote.begin(), quote.end(), f.quote.bytes);
+                    f.word = {{'X', '2', '0', '2', '4'}, 5, 5, ':'};
+                    r.items[0] = f;
+                    r.count = 1;
+                    r.tip_rows = tip_rows;
+                    for (const std::string &line : in_words(r, words, where))
+                        rendered << line << '\n';
                 }
-                const std::string quote = "Spiel \"3\":\t1 \\ x \xBB\xAB";
-                f.quote.length = static_cast<int>(quote.size());
-                std::copy(quote.begin(), quote.end(), f.quote.bytes);
-                f.word = {{'X', '2', '0', '2', '4'}, 5, 5, ':'};
-                r.items[r.count++] = f;
             }
-            for (const platform where : {platform::windows, platform::other})
-                for (const std::string &line : in_words(r, words, where))
-                    rendered << line << '\n';
         }
     }
     return rendered.str();

@@ -433,15 +433,14 @@ TEST(SystemReader, ClassesEveryByteValue)
                 for (int i = 0; i < 64; ++i) {
                     const unsigned c = BYTE_CLASSES[chunk[i]];
                     const std::uint64_t bit = std::uint64_t{1} << i;
-                    const bool right = ((m.outcomes & bit) != 0) == (c <= OUTCOME_MAX) &&
-                                       ((m.line_ends & bit) != 0) == (c == LINE_END) &&
-                                       ((m.end_marks & bit) != 0) == (c == END_MARK_CLASS) &&
-                                       ((m.words & bit) != 0) == (c == LETTER || c == DIGIT) &&
-                                       ((m.digits & bit) != 0) ==
-                                           (chunk[i] >= '0' && chunk[i] <= '9') &&
-                                       ((m.crs & bit) != 0) == (c == CR) &&
-                                       ((m.marks & bit) != 0) ==
-                                           (c == COLON || c == DOT || c == COMMA);
+                    const bool right =
+                        ((m.outcomes & bit) != 0) == (c <= OUTCOME_MAX) &&
+                        ((m.line_ends & bit) != 0) == (c == LINE_END) &&
+                        ((m.end_marks & bit) != 0) == (c == END_MARK_CLASS) &&
+                        ((m.words & bit) != 0) == (c == LETTER || c == DIGIT) &&
+                        ((m.digits & bit) != 0) == (chunk[i] >= '0' && chunk[i] <= '9') &&
+                        ((m.crs & bit) != 0) == (c == CR) &&
+                        ((m.marks & bit) != 0) == (c == COLON || c == DOT || c == COMMA);
                     if (!right) {
                         ADD_FAILURE() << "byte " << unsigned{chunk[i]} << " at " << i;
                         return;

@@ -61,9 +61,9 @@ bool first_line(const check_input &in, const system_view &view, report &out)
         if (t.game_count == 0)
             add(out, make_finding(finding_kind::read_no_games));
         else if (view.other_fits)
-            add(out, make_finding(finding_kind::read_system_both,
-                                  {t.game_count, t.tip_row_count, view.other_games,
-                                   view.other_tip_rows}));
+            add(out, make_finding(
+                         finding_kind::read_system_both,
+                         {t.game_count, t.tip_row_count, view.other_games, view.other_tip_rows}));
         else
             add(out, make_finding(finding_kind::read_system, {t.game_count, t.tip_row_count}));
         return true;
@@ -151,7 +151,9 @@ void causes(const tally_facts &t, const system_view &view, report &out)
     cause(finding_kind::heading, view.heading, out);
     cause(finding_kind::footer, view.footer, out);
     cause(finding_kind::row_numbers, view.row_numbers, out);
-    if (!view.numbered)
+    // The numbers of a column of row numbers with a mark ("1. ", "2. ", ...)
+    // are labels: their outcomes are no row number's.
+    if (!view.numbered || view.row_numbers.lines.empty())
         cause(finding_kind::label_numbers, view.labels, out);
     cause(finding_kind::names, view.names, out);
     cause(finding_kind::dates, view.dates, out);
@@ -167,15 +169,15 @@ void too_large(const check_input &in, const system_view &view, report &out)
     if (in.facts.ending != watch_end::whole)
         return;
     if (view.fits_without_text) {
-        add(out, make_finding(finding_kind::without_text, {view.games_without_text,
-                                                           view.tip_rows_without_text}));
+        add(out, make_finding(finding_kind::without_text,
+                              {view.games_without_text, view.tip_rows_without_text}));
     } else if (view.other_explains) {
-        add(out, make_finding(finding_kind::other_reading, {view.other_games,
-                                                            view.other_tip_rows}));
+        add(out,
+            make_finding(finding_kind::other_reading, {view.other_games, view.other_tip_rows}));
     } else if (!view.past_limit.empty()) {
-        finding f = at_lines(finding_kind::past_the_limit, view.past_limit, line_quote{},
-                             {view.limit});
-        add(out, f);
+        const finding_kind kind = view.limit == MAX_GAMES ? finding_kind::past_game_limit
+                                                          : finding_kind::past_tip_row_limit;
+        add(out, at_lines(kind, view.past_limit, line_quote{}, {view.limit}));
     }
 }
 
@@ -190,12 +192,15 @@ void odd_lines(const system_view &view, report &out)
         const std::int64_t tips = view.tips_of(*l);
         if (tips > m)
             add(out, at_line(finding_kind::line_more_tips, *l, {view.written, m, tips, tips - m}));
+        else if (l->outcomes < view.written)
+            add(out, at_line(finding_kind::line_fewer_tips, *l,
+                             {view.written, m, tips, l->outcomes + 1}));
         else
-            add(out, at_line(finding_kind::line_fewer_tips, *l, {view.written, m, tips, tips + 1}));
+            add(out, at_line(finding_kind::line_fewer_tips_whole, *l, {view.written, m, tips}));
     }
     if (view.odd_lines > shown)
-        add(out, make_finding(finding_kind::more_odd_lines,
-                              {view.written, m, view.odd_lines - shown}));
+        add(out,
+            make_finding(finding_kind::more_odd_lines, {view.written, m, view.odd_lines - shown}));
 }
 
 void effects(const check_input &in, const system_view &view, report &out)
@@ -208,9 +213,9 @@ void effects(const check_input &in, const system_view &view, report &out)
         return;
     if (view.written < view.tips)
         add(out, make_finding(finding_kind::written_cut, {view.written, view.tips}));
-    else if (view.written > view.tips)
+    else if (view.written > view.tips && !view.written_from_causes)
         add(out, make_finding(finding_kind::written_filled,
-                              {view.written, view.tips, view.tips + 1}));
+                              {view.written, view.tips, view.tips + 1, view.written - view.tips}));
     odd_lines(view, out);
 }
 
@@ -303,8 +308,8 @@ void judge_unopened(const system_table &table, const unopened &why, report &out)
         f.quote.length = static_cast<int>(n);
         add(out, f);
     } else {
-        add(out, make_finding(why.txt_txt ? finding_kind::system_txt_txt
-                                          : finding_kind::cannot_open));
+        add(out,
+            make_finding(why.txt_txt ? finding_kind::system_txt_txt : finding_kind::cannot_open));
     }
 }
 

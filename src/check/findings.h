@@ -57,14 +57,16 @@ enum class finding_kind : unsigned char {
 
     // What becomes of the system. [0]: the count written for every line,
     // [1]: the count the system's lines hold.
-    without_text,     // without the lines named above: [0] games of [1] tip rows, which fit
-    other_reading,    // read the other way: [0] games of [1] tip rows, which fit
-    past_the_limit,   // the lines named make it more than [0] games or tip rows
-    written_cut,      // every line is cut from [1] to [0]
-    written_filled,   // every line is filled up from [1] to [0]; [2] = [1] + 1
-    line_more_tips,   // the line holds [2] tips, the others [1]
-    line_fewer_tips,  // the line holds [2] tips, the others [1]; [3] = [2] + 1
-    more_odd_lines,   // [2] more lines hold another count than [1]
+    without_text,       // without the lines named above: [0] games of [1] tip rows, which fit
+    other_reading,      // read the other way: [0] games of [1] tip rows, which fit
+    past_game_limit,    // the lines named make it more than [0] games
+    past_tip_row_limit, // the lines named make it more than [0] tip rows
+    written_cut,        // every line is cut from [1] to [0]
+    written_filled,     // every line is filled up from [1] to [0]; [2] = [1] + 1, [3] = [0] - [1]
+    line_more_tips,     // the line holds [2] tips, the others [1]; [3] = [2] - [1]
+    line_fewer_tips,    // the line holds [2] tips, the others [1]; it is filled up from [3] on
+    line_fewer_tips_whole, // the line holds [2] tips, the others [1]; nothing is filled up
+    more_odd_lines,        // [2] more lines hold another count than [1]
 
     // genordet.txt.
     written_despite_findings, // it holds what this system.txt makes
@@ -75,8 +77,7 @@ enum class finding_kind : unsigned char {
 };
 
 // How many kinds there are: the last one's number and one.
-constexpr std::size_t FINDING_KINDS =
-    static_cast<std::size_t>(finding_kind::folder_read_only) + 1;
+constexpr std::size_t FINDING_KINDS = static_cast<std::size_t>(finding_kind::folder_read_only) + 1;
 
 // Whether a record of this kind is a finding (it makes the exit status 1).
 bool counts_as_finding(finding_kind kind);

@@ -42,8 +42,7 @@ report_language language_of(const locale_variables &v)
             return report_language::english;
         entry += length + (entry[length] == ':' ? 1 : 0);
     }
-    return german(locale, std::strlen(locale)) ? report_language::german
-                                                : report_language::english;
+    return german(locale, std::strlen(locale)) ? report_language::german : report_language::english;
 }
 
 report_language language_of_ui(unsigned lang_id)

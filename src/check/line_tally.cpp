@@ -224,8 +224,8 @@ void line_tally::after_end_mark(const unsigned char *p, const unsigned char *end
     for (; p < end; ++p) {
         const unsigned char c = BYTE_CLASSES[*p];
         facts_.outcomes_after_end_mark += c <= OUTCOME_MAX ? 1 : 0;
-        const bool blank = c == LINE_END || c == END_MARK_CLASS || c == CR || *p == ' ' ||
-                           *p == '\t' || *p == 0;
+        const bool blank =
+            c == LINE_END || c == END_MARK_CLASS || c == CR || *p == ' ' || *p == '\t' || *p == 0;
         facts_.text_after_end_mark = facts_.text_after_end_mark || !blank;
     }
 }

@@ -222,11 +222,11 @@ struct number_group {
     int numbers;
     bool long_number; // more than one digit, or a digit that is no outcome
     std::int64_t outcomes;
-    quoted_word first;          // the first number
+    quoted_word first;           // the first number
     std::int64_t first_outcomes; // outcome characters in it
-    bool other_digit;           // a digit in it that is no outcome
-    bool first_is_lead;         // it begins its line
-    bool after_first_word;      // the line begins with a word with a letter, and then it
+    bool other_digit;            // a digit in it that is no outcome
+    bool first_is_lead;          // it begins its line
+    bool after_first_word;       // the line begins with a word with a letter, and then it
 };
 
 // What follows a number: the mark right after it (0 if none), that mark's
@@ -255,8 +255,8 @@ struct line_state {
     quoted_word waiting;     // that number
     std::int64_t waiting_outcomes;
     number_group group;
-    bool group_open; // the group may go on
-    unsigned causes; // cause_bit of the line so far
+    bool group_open;   // the group may go on
+    unsigned causes;   // cause_bit of the line so far
     quoted_word label; // the first label's number
     quoted_word name;  // the first name or number in one
 };
@@ -328,11 +328,11 @@ class line_tally {
     number_run run_{};
     line_state line_{};
     token_state token_{};
-    line_start current_{};  // the line being read
-    line_start last_{};     // the last line with outcomes
-    line_start end_mark_{}; // the line the end mark ends
+    line_start current_{};                             // the line being read
+    line_start last_{};                                // the last line with outcomes
+    line_start end_mark_{};                            // the line the end mark ends
     line_start tail_starts_[line_windows::LINES] = {}; // the tail window's lines
-    watched_text text_{};   // the text being tallied
+    watched_text text_{};                              // the text being tallied
     classifier classify_chunks_ = nullptr;
     static constexpr int BATCH = 16; // chunks classified at a time
     chunk_classes batch_[BATCH] = {};

@@ -7,9 +7,8 @@ namespace sysorient {
 namespace {
 
 constexpr message ENGLISH_MESSAGES[] = {
-    {finding_kind::read_system,
-     "system.txt: {0} {0|game|games} of {1} {1|tip row|tip rows}, "
-     "{o|one game per line|one tip row per line}"},
+    {finding_kind::read_system, "system.txt: {0} {0|game|games} of {1} {1|tip row|tip rows}, "
+                                "{o|one game per line|one tip row per line}"},
     {finding_kind::read_system_both,
      "system.txt: {0} {0|game|games} of {1} {1|tip row|tip rows}, "
      "{o|one game per line|one tip row per line} "
@@ -30,7 +29,7 @@ constexpr message ENGLISH_MESSAGES[] = {
      "system.txt: not found: there is no system.txt in this folder, or it cannot be opened"},
     {finding_kind::system_txt_txt,
      "system.txt: not found, but there is a system.txt.txt here: rename it to system.txt "
-     "(Windows hides the ending .txt)"},
+     "(if Explorer shows it as \"system.txt\", type just \"system\" as the new name)"},
     {finding_kind::not_system_txt,
      "\"{quote}\": the file to convert must be called system.txt: rename it to system.txt, "
      "or save it under that name"},
@@ -96,25 +95,31 @@ constexpr message ENGLISH_MESSAGES[] = {
      "{1} {1|tip row|tip rows}: "
      "{o|{w|double-click orient-s.bat, or run sysorient s|run sysorient s}|"
      "{w|double-click orient.bat, or run sysorient without s|run sysorient without s}}"},
-    {finding_kind::past_the_limit,
-     "{L|line|lines} {lines}: {L|goes|go} past the limit of {0} {1|games|tip rows}"},
+    {finding_kind::past_game_limit,
+     "{L|line|lines} {lines}: {L|goes|go} past the limit of {0} games"},
+    {finding_kind::past_tip_row_limit,
+     "{L|line|lines} {lines}: {L|goes|go} past the limit of {0} tip rows"},
     {finding_kind::written_cut,
      "genordet.txt: every {o|game is cut to {0} {0|tip row|tip rows}|tip row is cut to {0} "
      "{0|game|games}}, though the system's lines hold {1} {1|tip|tips}"},
     {finding_kind::written_filled,
      "genordet.txt: every {o|game gets {0} tip rows|tip row gets {0} games}, though the "
-     "system's lines hold {1} {1|tip|tips}: {o|tip rows|games} {2} to {0} are filled up with "
-     "0, draw tips you never made"},
+     "system's lines hold {1} {1|tip|tips}: "
+     "{3|{o|tip row|game} {0} is|{o|tip rows|games} {2} to {0} are} filled up with 0, draw "
+     "tips you never made"},
     {finding_kind::line_more_tips,
-     "line {line}: \"{quote}\": {2} tips, the other lines {1}: {3} {3|tip|tips} too many"},
+     "line {line}: \"{quote}\": {2} tips, the other lines hold {1}: {3} {3|tip|tips} too "
+     "many"},
     {finding_kind::line_fewer_tips,
-     "line {line}: \"{quote}\": {2} {2|tip|tips}, the other lines {1}: from {o|tip row|game} "
-     "{3} on it is filled up with 0, draw tips you never made"},
+     "line {line}: \"{quote}\": {2} {2|tip|tips}, the other lines hold {1}: from "
+     "{o|tip row|game} {3} on it is filled up with 0, draw tips you never made"},
+    {finding_kind::line_fewer_tips_whole,
+     "line {line}: \"{quote}\": {2} {2|tip|tips}, the other lines hold {1}"},
     {finding_kind::more_odd_lines,
      "system.txt: {2} more {2|line holds|lines hold} another number of tips than {1}"},
     {finding_kind::written_despite_findings,
-     "genordet.txt: was written from this system.txt: do not use it before what is said above "
-     "is put right"},
+     "genordet.txt: was written all the same: do not use it before everything above is put "
+     "right"},
     {finding_kind::oriented_is_folder,
      "genordet.txt: is a folder: sysorient cannot write the file; rename or move the folder"},
     {finding_kind::oriented_read_only,

@@ -82,7 +82,7 @@ bool valid_utf8(const bytes_view &v)
     for (int i = 0; i < v.length;) {
         const int start = i;
         if (utf8_at(v, i) == NO_CHARACTER && !(i == v.length && utf8_length(v.bytes[start]) > 1 &&
-                                                start + utf8_length(v.bytes[start]) > v.length))
+                                               start + utf8_length(v.bytes[start]) > v.length))
             return false;
     }
     return true;
@@ -100,8 +100,7 @@ char32_t windows_1252_at(const bytes_view &v, int &i)
 char32_t utf16_at(const bytes_view &v, int &i, bool big_endian)
 {
     const auto unit = [&v, big_endian](int at) -> char32_t {
-        return big_endian ? v.bytes[at] << 8 | v.bytes[at + 1]
-                          : v.bytes[at + 1] << 8 | v.bytes[at];
+        return big_endian ? v.bytes[at] << 8 | v.bytes[at + 1] : v.bytes[at + 1] << 8 | v.bytes[at];
     };
     const char32_t first = unit(i);
     i += 2;

@@ -229,8 +229,7 @@ int render_report(const report &r, const language &words, platform where, report
     for (int i = 0; i < r.count; ++i) {
         const char *message = words.text_of(r.items[i].kind);
         line_text out;
-        render(message, message + std::strlen(message), filling{r.items[i], r, words, where},
-               out);
+        render(message, message + std::strlen(message), filling{r.items[i], r, words, where}, out);
         if (sink.line(sink.context, out.text(), out.length()) != 0)
             return -1;
     }

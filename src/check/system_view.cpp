@@ -54,7 +54,8 @@ void heading_and_footer(system_view &v)
     const line_summary *tail[line_windows::LINES];
     const int count = tail_in_order(w, tail);
     int first = count;
-    while (first > 0 && text_line(v, *tail[first - 1]) && !v.heading.lines.holds(tail[first - 1]->line))
+    while (first > 0 && text_line(v, *tail[first - 1]) &&
+           !v.heading.lines.holds(tail[first - 1]->line))
         --first;
     for (int i = first; i < count; ++i)
         add_text_line(v.footer, *tail[i]);
@@ -89,14 +90,13 @@ void choose_count(system_view &v)
 std::int64_t text_lines_with(const system_view &v, unsigned cause)
 {
     const line_windows &w = v.facts->windows;
-    std::int64_t n = 0;
-    for (const line_summary &l : w.head)
-        if (&l - w.head < w.head_count && v.heading.lines.holds(l.line) && (l.causes & cause) != 0)
-            ++n;
-    for (const line_summary &l : w.tail)
-        if (&l - w.tail < w.tail_count && v.footer.lines.holds(l.line) && (l.causes & cause) != 0)
-            ++n;
-    return n;
+    const auto in = [cause](const cause_lines &text) {
+        return [&text, cause](const line_summary &l) {
+            return text.lines.holds(l.line) && (l.causes & cause) != 0;
+        };
+    };
+    return std::count_if(w.head, w.head + w.head_count, in(v.heading)) +
+           std::count_if(w.tail, w.tail + w.tail_count, in(v.footer));
 }
 
 // A cause's lines, those of the heading and footer aside.
@@ -227,7 +227,8 @@ const line_summary *system_view::next_odd(std::int64_t after) const
         const auto kept = static_cast<int>(std::min<std::int64_t>(group.total, NOTES_KEPT));
         for (int i = 0; i < kept; ++i) {
             const line_summary &l = group.first[i];
-            if (l.line > after && !text_lines.holds(l.line) && (next == nullptr || l.line < next->line))
+            if (l.line > after && !text_lines.holds(l.line) &&
+                (next == nullptr || l.line < next->line))
                 next = &l;
         }
     }
@@ -242,6 +243,8 @@ system_view view_of(const system_table &table, int status, const tally_facts &fa
     other_reading(v, table);
     choose_count(v);
     causes_of(v);
+    v.written_from_causes =
+        facts.last.outcomes != v.tips_of(facts.last) && !v.text_lines.holds(facts.last.line);
     if (status == READ_TOO_MANY_GAMES || status == READ_TOO_MANY_TIP_ROWS)
         too_large(v, table, status);
     odd_lines_of(v);

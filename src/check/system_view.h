@@ -28,6 +28,10 @@ struct system_view {
     std::int64_t written;     // the count written for every line: the last line's
     std::int64_t odd_lines;   // lines of the system of another count (text lines aside)
     line_set text_lines;      // the heading's and footer's lines
+    // The count written comes from the last line's tips and from outcomes
+    // that a cause named (a label, a name, a date, a row number): then it
+    // says nothing of what is filled up.
+    bool written_from_causes;
 
     // Lines whose outcomes come from text, the heading's and footer's aside.
     cause_lines heading;

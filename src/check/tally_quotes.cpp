@@ -85,7 +85,7 @@ line_quote quote_of(const line_start &s, const watched_text &text, quote_how how
         cut_at(END_MARK_BYTE);
     const int places = std::min(v.length, QUOTE_TEXT);
     line_quote q{};
-    q.encoding = !how.utf16        ? text_encoding::bytes
+    q.encoding = !how.utf16       ? text_encoding::bytes
                  : how.big_endian ? text_encoding::utf16be
                                   : text_encoding::utf16le;
     q.length = how.utf16 ? 2 * places : places;

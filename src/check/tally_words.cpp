@@ -124,8 +124,8 @@ void line_tally::settle_waiting_label(bool word_follows)
 
 // A number alone, with what follows it: a label's number (at the line's
 // start, or after its first word: "1:", "Spiel 1:", "Reihe 12:"), part of a
-// name ("Schalke 04", "1. FC"), or tips. The first word of a line may be a row number, while they are looked
-// for.
+// name ("Schalke 04", "1. FC"), or tips. The first word of a line may be a row number, while they
+// are looked for.
 void line_tally::single_number(const number_group &g, const number_follow &follow)
 {
     const std::int64_t outcomes = g.outcomes;
@@ -133,6 +133,8 @@ void line_tally::single_number(const number_group &g, const number_follow &follo
     const bool lead = g.first_is_lead && watching_row_numbers();
     if (lead)
         line_.lead_value = value_of(g.first);
+    // The next number of a column of row numbers is one, whatever its digits.
+    const bool next_row_number = lead && run_.lines != 0 && line_.lead_value == run_.next;
     quoted_word labelled = g.first;
     labelled.mark = follow.mark;
     if (follow.cls == COLON && may_label) {
@@ -141,7 +143,7 @@ void line_tally::single_number(const number_group &g, const number_follow &follo
         line_.label_waits = true;
         line_.waiting = labelled;
         line_.waiting_outcomes = outcomes;
-    } else if (g.other_digit) {
+    } else if (g.other_digit && !next_row_number) {
         add_cause(NAME, outcomes, g.first);
     } else if (lead) {
         line_.lead_tips = outcomes;
@@ -187,7 +189,8 @@ void line_tally::number_token(const unsigned char *p, const unsigned char *end)
     if (line_.group_open && end - p == 1)
         pending_mark_ = *p; // what follows is in the next text
     else if (!line_.group_open)
-        close_group({is_mark(c) ? *p : static_cast<unsigned char>(0), c, end - p > 1 && p[1] == ' '});
+        close_group(
+            {is_mark(c) ? *p : static_cast<unsigned char>(0), c, end - p > 1 && p[1] == ' '});
 }
 
 // A mark after a number at the end of the last text, and the first byte of
@@ -209,7 +212,8 @@ void line_tally::close_token(const unsigned char *p, const unsigned char *end)
         return;
     token_.open = false;
     const bool number = !token_.letter && !token_.outcome_letter;
-    settle_waiting_label(!number);
+    // After "1. ", a word makes a name ("1. FC"); an x is a tip.
+    settle_waiting_label(token_.letter);
     if (number) {
         number_token(p, end);
     } else {

@@ -43,12 +43,16 @@ template <class Bytes> constexpr byte_runs runs_of(Bytes in)
     return r;
 }
 
-constexpr byte_runs OUTCOME_RUNS = runs_of([](unsigned /*b*/, unsigned c) { return c <= OUTCOME_MAX; });
-constexpr byte_runs ALNUM_RUNS =
-    runs_of([](unsigned /*b*/, unsigned c) { return c <= OUTCOME_MAX || c == LETTER || c == DIGIT; });
-constexpr byte_runs DIGIT_RUNS = runs_of([](unsigned b, unsigned /*c*/) { return b >= '0' && b <= '9'; });
-constexpr byte_runs LINE_END_RUNS = runs_of([](unsigned /*b*/, unsigned c) { return c == LINE_END; });
-constexpr byte_runs END_MARK_RUNS = runs_of([](unsigned /*b*/, unsigned c) { return c == END_MARK_CLASS; });
+constexpr byte_runs OUTCOME_RUNS =
+    runs_of([](unsigned /*b*/, unsigned c) { return c <= OUTCOME_MAX; });
+constexpr byte_runs ALNUM_RUNS = runs_of(
+    [](unsigned /*b*/, unsigned c) { return c <= OUTCOME_MAX || c == LETTER || c == DIGIT; });
+constexpr byte_runs DIGIT_RUNS =
+    runs_of([](unsigned b, unsigned /*c*/) { return b >= '0' && b <= '9'; });
+constexpr byte_runs LINE_END_RUNS =
+    runs_of([](unsigned /*b*/, unsigned c) { return c == LINE_END; });
+constexpr byte_runs END_MARK_RUNS =
+    runs_of([](unsigned /*b*/, unsigned c) { return c == END_MARK_CLASS; });
 constexpr byte_runs CR_RUNS = runs_of([](unsigned /*b*/, unsigned c) { return c == CR; });
 constexpr byte_runs MARK_RUNS =
     runs_of([](unsigned /*b*/, unsigned c) { return c == COLON || c == DOT || c == COMMA; });
