@@ -401,7 +401,7 @@ TEST(SystemReader, NarrowsEveryCodeUnit)
                 bytes[2 * unit + (big_endian ? 0 : 1)] = static_cast<unsigned char>(unit >> 8);
                 bytes[2 * unit + (big_endian ? 1 : 0)] = static_cast<unsigned char>(unit & 0xFF);
             }
-            entry.functions.narrow(bytes, UNITS, big_endian);
+            entry.functions.narrow(bytes, bytes, UNITS, big_endian);
             int wrong = 0;
             for (std::size_t unit = 0; unit < UNITS && wrong < 5; ++unit) {
                 const unsigned got = bytes[unit];

@@ -102,6 +102,96 @@ inline chunk_classes classes_of(const unsigned char *p)
             runs_mask<MARK_RUNS>(b)};
 }
 
+// --- The classes by a byte's two halves ---
+//
+// For a path that looks bytes up in a table of 16 by their low and by their
+// high four bits (a byte shuffle): each of the eight bits below is set in a
+// byte's class if it is set in the entry for its low half AND in the one for
+// its high half, and no bit is set from 0x80 on. Made from BYTE_CLASSES;
+// the static_assert holds them to it for every byte value.
+enum : unsigned {
+    HALVES_OUTCOME_DIGIT,  // an outcome that is a digit
+    HALVES_OUTCOME_LETTER, // an outcome that is not
+    HALVES_LINE_END,
+    HALVES_END_MARK,
+    HALVES_CR,
+    HALVES_DIGIT, // '0' to '9'
+    HALVES_COLON,
+    HALVES_DOT_OR_COMMA,
+};
+
+constexpr bool is_digit_byte(unsigned b) { return b >= '0' && b <= '9'; }
+
+constexpr bool in_halves_class(unsigned bit, unsigned b)
+{
+    const unsigned c = BYTE_CLASSES[b];
+    switch (bit) {
+    case HALVES_OUTCOME_DIGIT:
+        return c <= OUTCOME_MAX && is_digit_byte(b);
+    case HALVES_OUTCOME_LETTER:
+        return c <= OUTCOME_MAX && !is_digit_byte(b);
+    case HALVES_LINE_END:
+        return c == LINE_END;
+    case HALVES_END_MARK:
+        return c == END_MARK_CLASS;
+    case HALVES_CR:
+        return c == CR;
+    case HALVES_DIGIT:
+        return is_digit_byte(b);
+    case HALVES_COLON:
+        return c == COLON;
+    default:
+        return c == DOT || c == COMMA;
+    }
+}
+
+struct halves_tables {
+    unsigned char low[16];
+    unsigned char high[16];
+};
+
+constexpr halves_tables halves_tables_of()
+{
+    halves_tables t{};
+    for (unsigned b = 0; b < 0x80; ++b)
+        for (unsigned bit = 0; bit < 8; ++bit)
+            if (in_halves_class(bit, b)) {
+                t.low[b & 0x0F] = static_cast<unsigned char>(t.low[b & 0x0F] | 1U << bit);
+                t.high[b >> 4] = static_cast<unsigned char>(t.high[b >> 4] | 1U << bit);
+            }
+    return t;
+}
+
+inline constexpr halves_tables HALVES = halves_tables_of();
+
+constexpr bool halves_hold_every_byte()
+{
+    for (unsigned b = 0; b < 256; ++b) {
+        const unsigned classes = b < 0x80 ? HALVES.low[b & 0x0F] & HALVES.high[b >> 4] : 0;
+        for (unsigned bit = 0; bit < 8; ++bit)
+            if (((classes >> bit) & 1) != (in_halves_class(bit, b) ? 1U : 0U))
+                return false;
+    }
+    return true;
+}
+static_assert(halves_hold_every_byte(), "each class by the halves is a set of low halves "
+                                        "times a set of high halves");
+
+// The words (LETTER or DIGIT) are ASCII letters, digits and bytes from 0x80
+// on, outcomes aside: a range after an OR with 0x20, and the sign bit.
+constexpr bool is_ascii_letter(unsigned b) { return (b | 0x20) >= 'a' && (b | 0x20) <= 'z'; }
+constexpr bool words_by_letters_and_sign()
+{
+    for (unsigned b = 0; b < 256; ++b) {
+        const unsigned c = BYTE_CLASSES[b];
+        const bool word = (is_ascii_letter(b) || is_digit_byte(b) || b >= 0x80) && c > OUTCOME_MAX;
+        if (word != (c == LETTER || c == DIGIT))
+            return false;
+    }
+    return true;
+}
+static_assert(words_by_letters_and_sign(), "the words, by letters, digits and the sign bit");
+
 // In a loop, so that the runs' constants are made once for all chunks.
 inline void classes_of_chunks(const unsigned char *p, std::size_t count, chunk_classes *out)
 {

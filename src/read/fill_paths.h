@@ -9,11 +9,12 @@
 //       After the last fill: moves the tip rows left on the stage into the
 //       table and clears what vector stores left past the last outcome of
 //       an unfinished line.
-//   void narrow_utf16(bytes, units, big_endian)
-//       Narrows units UTF-16 code units at bytes, in place, to one byte
-//       each: an ASCII code unit to its character, any other to a byte from
-//       0x80 on (which the reader skips), never 0: the check tells U+0000
-//       from other characters by it.
+//   void narrow_utf16(to, from, units, big_endian)
+//       Narrows units UTF-16 code units at from to one byte each at to
+//       (which may be from itself: in place): an ASCII code unit to its
+//       character, any other to a byte from 0x80 on (which the reader
+//       skips), never 0: the check tells U+0000 from other characters by
+//       it. It may store up to 63 bytes past the last.
 //   const char *identity()
 //       The path's own name, from its own source: a test holds each entry of
 //       the table of paths to the functions it names.
@@ -59,7 +60,7 @@ struct chunk_classes {
 struct path_functions {
     int (*fill)(system_table &, tip_row_stage &, const unsigned char *, std::size_t);
     void (*finish)(system_table &, tip_row_stage &);
-    void (*narrow)(unsigned char *, std::size_t, bool);
+    void (*narrow)(unsigned char *, const unsigned char *, std::size_t, bool);
     const char *(*identity)();
     void (*classify_chunks)(const unsigned char *, std::size_t, chunk_classes *);
 };
@@ -92,7 +93,8 @@ const path_entry *path_entry_of(read_path path);
     int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes,                \
              std::size_t count);                                                                   \
     void finish(system_table &table, tip_row_stage &stage);                                        \
-    void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian);                   \
+    void narrow_utf16(unsigned char *to, const unsigned char *from, std::size_t units,             \
+                      bool big_endian);                                                            \
     const char *identity();                                                                        \
     void classify_chunks(const unsigned char *p, std::size_t count, chunk_classes *out);
 

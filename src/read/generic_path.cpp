@@ -233,12 +233,12 @@ void classify_chunks(const unsigned char *p, std::size_t count, chunk_classes *o
     classes_of_chunks(p, count, out);
 }
 
-// In place: the bytes each step stores lie at or before those it has read,
-// and before those that later steps read.
-void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian)
+// In place too: the bytes each step stores lie at or before those it has
+// read, and before those that later steps read.
+void narrow_utf16(unsigned char *to, const unsigned char *from, std::size_t units, bool big_endian)
 {
     for (std::size_t i = 0; i < units; i += 16)
-        store16(bytes + i, narrowed(bytes + 2 * i, big_endian));
+        store16(to + i, narrowed(from + 2 * i, big_endian));
 }
 
 } // namespace sysorient::generic

@@ -73,15 +73,16 @@ int fill(system_table &table, tip_row_stage & /*unused*/, const unsigned char *b
 
 void finish(system_table & /*unused*/, tip_row_stage & /*unused*/) {}
 
-// Narrows units UTF-16 code units at bytes, in place, to one byte each: an
-// ASCII code unit to its character, any other to a byte the rules skip.
-void narrow_utf16(unsigned char *bytes, std::size_t units, bool big_endian)
+// Narrows units UTF-16 code units at from to one byte each at to (in place
+// if they are the same): an ASCII code unit to its character, any other to
+// a byte the rules skip.
+void narrow_utf16(unsigned char *to, const unsigned char *from, std::size_t units, bool big_endian)
 {
     constexpr unsigned char NOT_ASCII = 0x80;
     const std::size_t high = big_endian ? 0 : 1;
     for (std::size_t i = 0; i < units; ++i) {
-        const unsigned char low = bytes[2 * i + 1 - high];
-        bytes[i] = bytes[2 * i + high] == 0 && low < 0x80 ? low : NOT_ASCII;
+        const unsigned char low = from[2 * i + 1 - high];
+        to[i] = from[2 * i + high] == 0 && low < 0x80 ? low : NOT_ASCII;
     }
 }
 

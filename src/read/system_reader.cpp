@@ -105,10 +105,12 @@ struct decoder {
     unsigned char held = 0;
 };
 
-// Bytes ready for a fill.
+// Bytes ready for a fill, and the UTF-16 code units they were narrowed
+// from (for a watcher), or nullptr.
 struct text {
     const unsigned char *bytes;
     std::size_t count;
+    const unsigned char *units;
 };
 
 // In front of each block, room for a held byte (64, to keep the block
@@ -117,11 +119,11 @@ constexpr std::size_t HELD_ROOM = 64;
 alignas(64) unsigned char block_buffer[HELD_ROOM + BLOCK_SIZE + FILL_OVERREAD];
 constexpr std::size_t BLOCK_CAPACITY = sizeof block_buffer - HELD_ROOM - FILL_OVERREAD;
 
-// With a watcher, blocks of half the size: memory holds the watcher's copy
-// of a UTF-16 block's code units (which the reader narrows in place), and
-// no more than without a watcher.
+// With a watcher, blocks of half the size: a UTF-16 block is narrowed into
+// narrow_buffer, and its code units stay as they are for the watcher; memory
+// holds no more than without a watcher.
 constexpr std::size_t WATCHED_CAPACITY = BLOCK_CAPACITY / 2;
-unsigned char unit_buffer[WATCHED_CAPACITY + 2];
+alignas(64) unsigned char narrow_buffer[WATCHED_CAPACITY / 2 + 1 + FILL_OVERREAD];
 
 // One reading: what it fills, where its bytes come from, how it goes
 // through them, who watches, and what the read loop knows between blocks.
@@ -151,7 +153,7 @@ text decode(read_run &run, unsigned char *block, std::size_t count)
         if (n < 2) {
             d.held = bytes[0];
             d.held_count = 1;
-            return {bytes, 0};
+            return {bytes, 0, nullptr};
         }
         d.enc = encoding_of(bytes[0], bytes[1]);
         const std::size_t mark = d.enc == encoding::bytes ? 0 : 2;
@@ -159,16 +161,18 @@ text decode(read_run &run, unsigned char *block, std::size_t count)
         n -= mark;
     }
     if (d.enc == encoding::bytes)
-        return {bytes, n};
+        return {bytes, n, nullptr};
     if (n % 2 != 0) {
         d.held = bytes[n - 1];
         d.held_count = 1;
     }
     const bool big_endian = d.enc == encoding::utf16be;
-    if (run.watcher != nullptr)
-        std::memcpy(unit_buffer, bytes, n - n % 2);
-    run.path.narrow(bytes, n / 2, big_endian);
-    return {bytes, n / 2};
+    if (run.watcher == nullptr) {
+        run.path.narrow(bytes, bytes, n / 2, big_endian);
+        return {bytes, n / 2, nullptr};
+    }
+    run.path.narrow(narrow_buffer, bytes, n / 2, big_endian);
+    return {narrow_buffer, n / 2, bytes};
 }
 
 // At the end of the input: a lone first byte is text, half a code unit is not.
@@ -177,8 +181,8 @@ text leftover(const read_run &run, unsigned char *block)
     const decoder &d = run.d;
     block[0] = d.held;
     if (d.enc == encoding::undecided)
-        return {block, d.held_count};
-    return {block, 0};
+        return {block, d.held_count, nullptr};
+    return {block, 0, d.enc == encoding::bytes ? nullptr : block};
 }
 
 // --- The read loop ---
@@ -198,11 +202,8 @@ void watch(const read_run &run, const text &t)
 {
     if (run.watcher == nullptr)
         return;
-    const encoding enc = run.d.enc;
-    const bool utf16 = enc == encoding::utf16le || enc == encoding::utf16be;
-    run.watcher->text(
-        run.watcher->context,
-        watched_text{t.bytes, t.count, utf16 ? unit_buffer : nullptr, enc == encoding::utf16be});
+    run.watcher->text(run.watcher->context,
+                      watched_text{t.bytes, t.count, t.units, run.d.enc == encoding::utf16be});
 }
 
 // After the reader is done: whether the watcher has seen enough. Past
