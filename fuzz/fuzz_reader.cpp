@@ -194,6 +194,9 @@ std::string report_of(bool tip_rows, const std::uint8_t *data, std::size_t size,
     check(status == CHECK_CLEAN || status == CHECK_FINDINGS);
     std::string report;
     check(render_report(check_work.findings, ENGLISH, platform::other, {collect, &report}) == 0);
+    static std::string german;
+    german.clear();
+    check(render_report(check_work.findings, GERMAN, platform::windows, {collect, &german}) == 0);
     return report + std::to_string(status);
 }
 

@@ -160,26 +160,6 @@ void line_tally::keep_what_the_text_holds()
         copy_token();
 }
 
-// The whole chunks of the text, classified a batch at a time, each the
-// chunk way or the byte way; returns where they end.
-const unsigned char *line_tally::chunks(const unsigned char *p, const unsigned char *text_end)
-{
-    while (text_end - p >= CHUNK && !ended_) {
-        const auto count = std::min<std::ptrdiff_t>(BATCH, (text_end - p) / CHUNK);
-        classify_chunks_(p, static_cast<std::size_t>(count), batch_);
-        for (std::ptrdiff_t c = 0; c < count && !ended_; ++c, p += CHUNK) {
-            const chunk_classes &m = batch_[c];
-            if (quiet(m))
-                quiet_chunk(p, m);
-            else if (plain(m))
-                count_chunk(p, m);
-            else
-                scan(p, p + CHUNK);
-        }
-    }
-    return p;
-}
-
 // What the text before left open: a CR, or a mark after a number, at its end.
 void line_tally::carry_text_on(const unsigned char *p)
 {

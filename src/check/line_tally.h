@@ -15,14 +15,16 @@
 #include "read/system_reader.h"
 #include "system_table.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 namespace sysorient {
 
-constexpr int QUOTE_MAX = 40; // characters of a line that a report quotes
-constexpr int NOTES_KEPT = 5; // lines kept of each count, in their order
-constexpr int TOKEN_MAX = 20; // characters of a word that are kept
+constexpr int QUOTE_MAX = 40;            // characters of a line that a report quotes
+constexpr int NOTES_KEPT = 5;            // lines kept of each count, in their order
+constexpr int TOKEN_MAX = 20;            // characters of a word that are kept
+constexpr int ROW_NUMBER_DIGITS_MAX = 9; // a longer number is no row number
 // Places of text kept of a line: 40 characters of UTF-8 take up to 160
 // bytes, and of UTF-16 up to 80 code units.
 constexpr int QUOTE_TEXT = 4 * QUOTE_MAX;
@@ -55,14 +57,20 @@ enum cause_bit : unsigned {
     DATE = 4,         // "12.10.2024", "0,50", "20:30"
 };
 
-// A line with outcomes: what it holds, and its quote.
-struct line_summary {
+// What a line with outcomes holds.
+struct line_counts {
     std::int64_t line;
     std::int64_t outcomes;  // all of them
     std::int64_t tips;      // those that are no label's number, name, date or amount
     std::int64_t lead_tips; // of the tips, those of a number the line begins with
     bool letters;           // an ASCII letter that is no outcome
     unsigned causes;        // cause_bit of its outcomes that are no tips
+};
+
+// A line with outcomes, and its quote. The quote is many times the size of
+// the counts: where only the counts change hands, as for every line, only
+// they are copied (line_counts &), and the quote is made when it is kept.
+struct line_summary : line_counts {
     line_quote quote;
 };
 
@@ -103,15 +111,39 @@ class tip_counts {
     [[nodiscard]] std::int64_t most_common(std::int64_t preferred) const;
     // Whether a line of this count would be one of its group's first.
     bool wants_quote(std::int64_t tips);
+    // Whether a line of this count adds only to the counts: it is the count
+    // of the line before, whose first lines are all kept.
+    [[nodiscard]] bool repeats(std::int64_t tips) const
+    {
+        return last_ != nullptr && last_->tips == tips && last_->total >= NOTES_KEPT;
+    }
+    // Adds a line that repeats().
+    void add_again(std::int64_t tips)
+    {
+        count_in(bin_of(tips));
+        ++last_->total;
+    }
     [[nodiscard]] int group_count() const { return group_count_; }
     [[nodiscard]] const count_group &group(int g) const { return groups_[g]; }
 
   private:
     static constexpr std::int64_t BINS = MAX_TIP_ROWS + 2;
-    static std::int64_t bin_of(std::int64_t tips);
+    static std::int64_t bin_of(std::int64_t tips)
+    {
+        return std::clamp<std::int64_t>(tips, 0, BINS - 1);
+    }
     count_group *group_of(std::int64_t tips);
     std::int64_t bins_[BINS] = {};
-    std::int64_t top_ = 0; // the highest bin in use
+    // One more line in the bin; the most common bin stays known: of equals
+    // the highest, and bin 0 only if it holds more than any other.
+    void count_in(std::int64_t bin)
+    {
+        ++bins_[bin];
+        if (bins_[bin] > bins_[best_] || (bins_[bin] == bins_[best_] && bin > best_))
+            best_ = bin;
+    }
+    std::int64_t top_ = 0;  // the highest bin in use
+    std::int64_t best_ = 0; // the most common bin
     count_group groups_[GROUPS] = {};
     int group_count_ = 0;
     count_group *last_ = nullptr;
@@ -289,7 +321,12 @@ class line_tally {
     void scan(const unsigned char *p, const unsigned char *end);
     // tally_chunks.cpp: the chunk way.
     [[nodiscard]] bool watching_row_numbers() const;
+    void pair_last_crs(const unsigned char *p, std::ptrdiff_t count, const unsigned char *text_end);
+    [[nodiscard]] bool amid_tips(const chunk_classes &m) const;
+    void tips_chunk(const unsigned char *p, const chunk_classes &m);
+    [[nodiscard]] static bool quiet_bytes(const chunk_classes &m);
     [[nodiscard]] bool quiet(const chunk_classes &m) const;
+    std::ptrdiff_t past_quiet_lines(std::ptrdiff_t from, std::ptrdiff_t count);
     [[nodiscard]] bool plain(const chunk_classes &m) const;
     void chunk_words(const chunk_classes &m, int from);
     void lines_without_outcomes(const unsigned char *p, const chunk_classes &m);
@@ -315,11 +352,15 @@ class line_tally {
     void end_mark(const unsigned char *p);
     void end_line(const unsigned char *p, const unsigned char *end);
     void reset_line();
-    [[nodiscard]] line_summary summary() const;
+    void summarise(line_summary &s) const;
     void count_line();
     void note_causes(const line_summary &s);
-    void note_limits(const line_summary &s);
+    [[nodiscard]] bool settled(std::int64_t tips) const;
+    bool settled_line(const unsigned char *start, const unsigned char *end, std::int64_t outcomes);
+    void count_settled_line(std::int64_t tips);
+    void note_limits(const line_counts &s);
     void note_window(const line_summary &s);
+    void note_tail(const line_counts &s);
     void note_row_number(const line_summary &s);
 
     tally_facts facts_{};
@@ -332,12 +373,13 @@ class line_tally {
     line_start last_{};                                // the last line with outcomes
     line_start end_mark_{};                            // the line the end mark ends
     line_start tail_starts_[line_windows::LINES] = {}; // the tail window's lines
+    line_summary summary_{};                           // the line being counted
     watched_text text_{};                              // the text being tallied
     classifier classify_chunks_ = nullptr;
     static constexpr int BATCH = 16; // chunks classified at a time
     chunk_classes batch_[BATCH] = {};
     bool pending_cr_ = false; // a CR at the end of the text so far
-    int pending_mark_ = -1;   // a mark after a number at the end of it, or -1
+    int pending_mark_ = 0;    // a mark after a number at the end of it, or -1 (from start())
     bool ended_ = false;      // past the end mark
 };
 

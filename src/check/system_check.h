@@ -19,11 +19,12 @@ constexpr int CHECK_UNREADABLE = -1; // system.txt cannot be read
 
 // What a check works with and leaves: what the caller found of the files
 // (before the check), the tally of the lines and the report. Large, so the
-// caller keeps it in static storage.
+// caller keeps it in static storage, where it starts as zeros: every member
+// is initialised (to zeros), so that none needs code to run before main.
 struct check_state {
-    file_facts files;
+    file_facts files{};
     line_tally tally;
-    report findings;
+    report findings{};
 };
 
 // Reads a system from source into table (as the driver leaves it: all zero

@@ -40,15 +40,11 @@ void add_to_cause(cause_lines &c, const cause_part &part, bool past_head)
 
 // --- Counts of tips ---
 
-std::int64_t tip_counts::bin_of(std::int64_t tips)
-{
-    return std::clamp<std::int64_t>(tips, 0, BINS - 1);
-}
-
 void tip_counts::clear()
 {
     std::fill(bins_, bins_ + top_ + 1, 0);
     top_ = 0;
+    best_ = 0;
     group_count_ = 0;
     last_ = nullptr;
 }
@@ -71,7 +67,7 @@ count_group *tip_counts::group_of(std::int64_t tips)
 void tip_counts::add(const line_summary &line, std::int64_t tips)
 {
     const std::int64_t bin = bin_of(tips);
-    ++bins_[bin];
+    count_in(bin);
     top_ = std::max(top_, bin);
     if (count_group *g = group_of(tips)) {
         if (g->total < NOTES_KEPT)
@@ -93,12 +89,8 @@ std::int64_t tip_counts::lines_with(std::int64_t tips) const
 
 std::int64_t tip_counts::most_common(std::int64_t preferred) const
 {
-    std::int64_t best = 0;
-    for (std::int64_t bin = 1; bin <= top_; ++bin)
-        if (bins_[bin] != 0 && bins_[bin] >= bins_[best])
-            best = bin;
     const std::int64_t p = bin_of(preferred);
-    return p > 0 && bins_[p] == bins_[best] ? p : best;
+    return p > 0 && bins_[p] == bins_[best_] ? p : best_;
 }
 
 // --- Lines ---
@@ -125,7 +117,8 @@ void line_tally::end_mark(const unsigned char *p)
 // input.
 void line_tally::end_line(const unsigned char *p, const unsigned char *end)
 {
-    close_line_words(p, end);
+    if (token_.open || line_.group_open || line_.label_waits)
+        close_line_words(p, end);
     if (line_.outcomes != 0)
         count_line();
     reset_line();
@@ -142,21 +135,28 @@ void line_tally::reset_line()
     line_.lone_cr = line_.cr_inside = line_.label_waits = line_.group_open = false;
 }
 
-line_summary line_tally::summary() const
+// The line's counts, and no quote yet.
+void line_tally::summarise(line_summary &s) const
 {
-    line_summary s{};
     s.line = facts_.lines;
     s.outcomes = line_.outcomes;
     s.tips = line_.outcomes - line_.label_outcomes - line_.name_outcomes - line_.date_outcomes;
     s.lead_tips = line_.lead_tips;
     s.letters = line_.letters;
     s.causes = line_.causes;
-    return s;
+    s.quote.length = 0;
 }
 
 void line_tally::count_line()
 {
-    line_summary s = summary();
+    const std::int64_t tips =
+        line_.outcomes - line_.label_outcomes - line_.name_outcomes - line_.date_outcomes;
+    if (settled(tips)) {
+        count_settled_line(tips);
+        return;
+    }
+    line_summary &s = summary_;
+    summarise(s);
     const quote_how how{facts_.utf16, text_.big_endian, false};
     if (tips_.wants_quote(s.tips) || tips_not_lead_.wants_quote(s.tips - s.lead_tips) ||
         line_.causes != 0 || line_.cr_inside || facts_.windows.head_count < line_windows::LINES)
@@ -164,7 +164,7 @@ void line_tally::count_line()
     tally_facts &f = facts_;
     ++f.lines_with_outcomes;
     f.max_outcomes = std::max(f.max_outcomes, s.outcomes);
-    f.last = s;
+    static_cast<line_counts &>(f.last) = s; // its quote is made at the end
     keep_start(last_, current_);
     tips_.add(s, s.tips);
     tips_not_lead_.add(s, s.tips - s.lead_tips);
@@ -187,7 +187,37 @@ void line_tally::note_causes(const line_summary &s)
         add_to_cause(facts_.cr_inside, {s, 0, NO_WORD}, past_head);
 }
 
-void line_tally::note_limits(const line_summary &s)
+// Whether the line only adds to what the lines before it set up: no cause
+// and no row number in it, past the first lines, and of the count of the
+// line before, whose first lines are kept. Most lines of a system are.
+bool line_tally::settled(std::int64_t tips) const
+{
+    return line_.causes == 0 && !line_.cr_inside && line_.lead_tips == 0 && run_.lines == 0 &&
+           facts_.lines_with_outcomes >= line_windows::LINES && tips_.repeats(tips) &&
+           tips_not_lead_.repeats(tips);
+}
+
+// A settled line: no quote, no cause, no window but the tail's, no row
+// number; what count_line does with it, without looking for the rest.
+void line_tally::count_settled_line(std::int64_t tips)
+{
+    tally_facts &f = facts_;
+    ++f.lines_with_outcomes;
+    f.max_outcomes = std::max(f.max_outcomes, line_.outcomes);
+    f.last.line = f.lines;
+    f.last.outcomes = line_.outcomes;
+    f.last.tips = tips;
+    f.last.lead_tips = 0;
+    f.last.letters = line_.letters;
+    f.last.causes = 0;
+    keep_start(last_, current_);
+    tips_.add_again(tips);
+    tips_not_lead_.add_again(tips);
+    note_limits(f.last);
+    note_tail(f.last);
+}
+
+void line_tally::note_limits(const line_counts &s)
 {
     limit_lines &l = facts_.limits;
     if (facts_.lines_with_outcomes == MAX_GAMES + 1)
@@ -207,9 +237,15 @@ void line_tally::note_window(const line_summary &s)
     line_windows &w = facts_.windows;
     if (w.head_count < line_windows::LINES)
         w.head[w.head_count++] = s;
-    w.tail[w.tail_next] = s;
+    note_tail(s);
+}
+
+void line_tally::note_tail(const line_counts &s)
+{
+    line_windows &w = facts_.windows;
+    static_cast<line_counts &>(w.tail[w.tail_next]) = s; // their quotes are made at the end
     keep_start(tail_starts_[w.tail_next], current_);
-    w.tail_next = (w.tail_next + 1) % line_windows::LINES;
+    w.tail_next = w.tail_next + 1 == line_windows::LINES ? 0 : w.tail_next + 1;
     w.tail_count = std::min(w.tail_count + 1, line_windows::LINES);
 }
 

@@ -24,13 +24,6 @@ int places_in_text(const line_start &s, const watched_text &text)
 
 } // namespace
 
-void start_at(line_start &s, const watched_text &text, const unsigned char *at)
-{
-    s.at = at;
-    s.units = text.units == nullptr ? nullptr : text.units + 2 * (at - text.bytes);
-    s.length = 0;
-}
-
 void copy_start(line_start &s, const watched_text &text)
 {
     if (s.at == nullptr)

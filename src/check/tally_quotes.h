@@ -8,7 +8,12 @@
 namespace sysorient {
 
 // A line that starts at `at` in the text.
-void start_at(line_start &s, const watched_text &text, const unsigned char *at);
+inline void start_at(line_start &s, const watched_text &text, const unsigned char *at)
+{
+    s.at = at;
+    s.units = text.units == nullptr ? nullptr : text.units + 2 * (at - text.bytes);
+    s.length = 0;
+}
 
 // Copies what the text holds of a line start that points into it.
 void copy_start(line_start &s, const watched_text &text);

@@ -13,18 +13,13 @@
 namespace sysorient {
 namespace {
 
-// The largest number kept as a row number (nine digits).
-constexpr int NUMBER_DIGITS_MAX = 9;
-
 bool is_digit(unsigned char b) { return b >= '0' && b <= '9'; }
 
 bool is_mark(unsigned char c) { return c == COLON || c == DOT || c == COMMA; }
 
-// The word's value as a number, or -1 if it has more than nine digits.
+// The value of a number of at most ROW_NUMBER_DIGITS_MAX digits.
 std::int64_t value_of(const quoted_word &w)
 {
-    if (w.full_length > NUMBER_DIGITS_MAX)
-        return -1;
     std::int64_t value = 0;
     for (int i = 0; i < w.length; ++i)
         value = 10 * value + (w.bytes[i] - '0');
@@ -130,7 +125,8 @@ void line_tally::single_number(const number_group &g, const number_follow &follo
 {
     const std::int64_t outcomes = g.outcomes;
     const bool may_label = outcomes != 0 && (g.first_is_lead || g.after_first_word);
-    const bool lead = g.first_is_lead && watching_row_numbers();
+    const bool lead =
+        g.first_is_lead && watching_row_numbers() && g.first.full_length <= ROW_NUMBER_DIGITS_MAX;
     if (lead)
         line_.lead_value = value_of(g.first);
     // The next number of a column of row numbers is one, whatever its digits.
@@ -160,7 +156,8 @@ void line_tally::close_group(const number_follow &follow)
         single_number(g, follow);
     } else if (g.long_number) {
         add_cause(DATE, g.outcomes, g.first);
-    } else if (g.first_is_lead && watching_row_numbers()) {
+    } else if (g.first_is_lead && watching_row_numbers() &&
+               g.first.full_length <= ROW_NUMBER_DIGITS_MAX) {
         line_.lead_value = value_of(g.first);
         line_.lead_tips = g.first_outcomes;
     }
