@@ -142,6 +142,11 @@ TEST(LineTally, EveryByteValueBothWays)
         "Nr;A;B\n1;x;2\n2;1;1\n3;0;x\n4;2;2\n5;1;x\n6;x;1\n7;2;0\n8;0;1\n9;1;2\n10;x;x\n"
         "11;2;1\n12;1;0\n13;0;2\n14;2;x\n15;x;0\n16;1;1\n17;0;0\n18;2;2\n",
         repeat("\"1\";\"K\xC3\xB6ln 04\";\"x\"\r\n", 8),
+        // Lines longer than a chunk: chunks amid tips, spaced and dense.
+        repeat(repeat("1 x 2 0 ", 25) + "\n", 3),
+        repeat(repeat("1x20", 50) + "\r\n", 3),
+        // Lines of 13 bytes: a CR LF across the chunks' edge at 63.
+        repeat("1 x 2 0 1 1\r\n", 12),
     };
     for (const path_entry &path : path_table()) {
         if (!path.runs_here())
