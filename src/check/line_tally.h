@@ -138,8 +138,9 @@ class tip_counts {
     // the highest, and bin 0 only if it holds more than any other.
     void count_in(std::int64_t bin)
     {
-        ++bins_[bin];
-        if (bins_[bin] > bins_[best_] || (bins_[bin] == bins_[best_] && bin > best_))
+        const std::int64_t lines = ++bins_[bin];
+        const std::int64_t most = bins_[best_];
+        if (lines > most || (lines == most && bin > best_))
             best_ = bin;
     }
     std::int64_t top_ = 0;  // the highest bin in use
