@@ -140,7 +140,7 @@ TEST(LineTally, EveryByteValueBothWays)
         repeat("Spiel 1: 2 1\r\n", 14),
         repeat("12.10.2024 1 x 2\n", 12),
         "Nr;A;B\n1;x;2\n2;1;1\n3;0;x\n4;2;2\n5;1;x\n6;x;1\n7;2;0\n8;0;1\n9;1;2\n10;x;x\n"
-        "11;2;1\n12;1;0\n13;0;2\n14;2;x\n15;x;0\n16;1;1\n17;0;0\n18;2;2\n",
+        "11;2;1\n12;1;0\n13;0;2\n14;2;x\n15;x;0\n16;1;1\n17;0;0\n18;2;2\n19;0;x\n",
         repeat("\"1\";\"K\xC3\xB6ln 04\";\"x\"\r\n", 8),
         // Lines longer than a chunk: chunks amid tips, spaced and dense.
         repeat(repeat("1 x 2 0 ", 25) + "\n", 3),
@@ -154,7 +154,7 @@ TEST(LineTally, EveryByteValueBothWays)
         SCOPED_TRACE(std::string(path.name) + " path");
         for (const std::string &context : contexts) {
             for (unsigned value = 0; value < 256; ++value) {
-                for (std::size_t at = 64; at < 128; ++at) {
+                for (std::size_t at = 64; at < std::min<std::size_t>(128, context.size()); ++at) {
                     std::string text = context;
                     text[at] = static_cast<char>(value);
                     const tally_facts &whole = tally_of(chunks, text, true, path);
