@@ -20,8 +20,6 @@
 namespace sysorient {
 namespace {
 
-constexpr std::ptrdiff_t CHUNK = 64;
-
 bool printable_or_line_end(unsigned char b)
 {
     return (b >= 0x20 && b < 0x7F) || b == '\t' || b == '\r' || b == LINE_END_BYTE;

@@ -99,8 +99,10 @@ char32_t windows_1252_at(const bytes_view &v, int &i)
 
 char32_t utf16_at(const bytes_view &v, int &i, bool big_endian)
 {
-    const auto unit = [&v, big_endian](int at) -> char32_t {
-        return big_endian ? v.bytes[at] << 8 | v.bytes[at + 1] : v.bytes[at + 1] << 8 | v.bytes[at];
+    const auto unit = [&v, big_endian](int at) {
+        const char32_t a = v.bytes[at];
+        const char32_t b = v.bytes[at + 1];
+        return big_endian ? a << 8 | b : b << 8 | a;
     };
     const char32_t first = unit(i);
     i += 2;

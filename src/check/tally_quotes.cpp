@@ -40,8 +40,8 @@ void continue_start(line_start &s, const watched_text &text)
 {
     if (s.at != nullptr || s.length == line_start::PLACES)
         return;
-    const auto n =
-        static_cast<int>(std::min<std::size_t>(line_start::PLACES - s.length, text.count));
+    const auto n = static_cast<int>(
+        std::min(static_cast<std::size_t>(line_start::PLACES - s.length), text.count));
     std::memcpy(s.text + s.length, text.bytes, static_cast<std::size_t>(n));
     if (text.units != nullptr)
         std::memcpy(s.units_copy + 2 * static_cast<std::ptrdiff_t>(s.length), text.units,
