@@ -730,6 +730,27 @@ TEST(SystemCheck, QuotesTheLine)
               "line 1: \"M\xC3\xBCnchen \xF0\x9F\x98\x80 " + dot + " 1 2\"");
 }
 
+// The word a finding names, decoded as its line is: UTF-8 or Windows-1252
+// letters as they are, and in UTF-16 a character outside ASCII as a dot
+// (its narrowed byte is not the same on every path).
+TEST(SystemCheck, QuotesTheWord)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"X\xC3\xA4rtel: 1 2\n1 2 1\n", "X\xC3\xA4rtel"},
+        {"X\xE4rtel: 1 2\n1 2 1\n", "X\xC3\xA4rtel"},
+        {utf16(u"X\u00E4rtel: 1 2\n1 2 1\n", false), "X\xC2\xB7rtel"},
+        {utf16(u"1\u0D3B\u0A00 1 2\n1 2 1\n", false), "1\xC2\xB7\xC2\xB7"},
+    };
+    for (const auto &[input, word] : cases) {
+        SCOPED_TRACE(input);
+        const check_run r = check(input, GAMES);
+        ASSERT_GE(r.findings.count, 2);
+        EXPECT_EQ(r.findings.items[1].kind, kind::names);
+        const std::string said = english(r.findings)[1];
+        EXPECT_NE(said.find("such as \"" + word + "\""), std::string::npos) << said;
+    }
+}
+
 // A read error, and input without end, as the reader meets them: a read
 // error while the reader still needs input is no report; past the end mark
 // or a limit, it is a finding, and so is more input than is looked at.

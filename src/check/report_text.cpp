@@ -119,6 +119,25 @@ void put_quote(const line_quote &q, char32_t closing_quote, line_text &out)
         out.put_quoted(shown.characters[i], closing_quote);
 }
 
+// A word of the quoted line, decoded as the line is. In UTF-16 a word holds
+// the text as the reader narrowed it, whose bytes from 0x80 on differ from
+// path to path: each of them is shown as a character that is not shown.
+void put_word(const finding &f, char32_t closing_quote, line_text &out)
+{
+    if (f.quote.encoding != text_encoding::bytes) {
+        for (int i = 0; i < f.word.length; ++i) {
+            const unsigned char b = f.word.bytes[i];
+            out.put_quoted(b < 0x80 ? b : NOT_SHOWN, closing_quote);
+        }
+        return;
+    }
+    line_quote word{};
+    std::memcpy(word.bytes, f.word.bytes, static_cast<std::size_t>(f.word.length));
+    word.length = f.word.length;
+    word.encoding = text_encoding::bytes;
+    put_quote(word, closing_quote, out);
+}
+
 // An item of a list of lines: a line, or a range of them.
 struct list_item {
     std::int64_t first;
@@ -172,8 +191,7 @@ void put_placeholder(const char *name, std::size_t length, const filling &in, li
     else if (named(name, length, "quote"))
         put_quote(f.quote, in.words.closing_quote, out);
     else if (named(name, length, "word"))
-        for (int i = 0; i < f.word.length; ++i)
-            out.put_quoted(f.word.bytes[i], in.words.closing_quote);
+        put_word(f, in.words.closing_quote, out);
     else if (named(name, length, "mark") && f.word.mark != 0)
         out.put_quoted(f.word.mark, in.words.closing_quote);
 }

@@ -81,6 +81,11 @@ quoted_word line_tally::token_word() const
         std::memcpy(w.bytes, token_.at,
                     static_cast<std::size_t>(std::min<std::ptrdiff_t>(w.length, available)));
     }
+    // Narrowed UTF-16 holds some byte from 0x80 on for a character outside
+    // ASCII, not the same on every path: the word holds 0x80 for each.
+    if (facts_.utf16)
+        for (unsigned char &b : w.bytes)
+            b = b < 0x80 ? b : 0x80;
     return w;
 }
 
