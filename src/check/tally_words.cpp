@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace sysorient {
 namespace {
@@ -83,9 +84,11 @@ quoted_word line_tally::token_word() const
     }
     // Narrowed UTF-16 holds some byte from 0x80 on for a character outside
     // ASCII, not the same on every path: the word holds 0x80 for each.
+    constexpr unsigned char NOT_ASCII = 0x80;
     if (facts_.utf16)
-        for (unsigned char &b : w.bytes)
-            b = b < 0x80 ? b : 0x80;
+        std::replace_if(
+            std::begin(w.bytes), std::end(w.bytes), [](unsigned char b) { return b >= NOT_ASCII; },
+            NOT_ASCII);
     return w;
 }
 
