@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -628,6 +629,17 @@ std::vector<check_case> realistic_files()
          kind::read_system_both,
          {{kind::text_after_end_mark, {1}, {6, 0}}}},
         {"empty file", "", GAMES, kind::read_no_games, {{kind::empty_file}}, false},
+        {"no outcomes before the end mark, nothing after it",
+         "Spiele\r\n\x1A",
+         GAMES,
+         kind::read_no_games,
+         {{kind::no_outcomes}}},
+        {"no outcomes before the end mark, one after it",
+         "Spiele\r\n\x1A"
+         "1\r\n",
+         GAMES,
+         kind::read_no_games,
+         {{kind::text_after_end_mark, {2}, {3, 1}}}},
         {"no outcomes",
          "Spiele\r\n3 4 5\r\n",
          TIP_ROWS,
@@ -653,6 +665,16 @@ std::vector<check_case> realistic_files()
           {kind::line_fewer_tips, {8}},
           {kind::line_fewer_tips, {10}},
           {kind::more_odd_lines, {}, {2, 2, 95}}}},
+        {"odd lines of two counts: five named by number",
+         repeat("1 2\n1\n1 2\n1 2 1\n", 4) + repeat("1 2\n", 4),
+         TIP_ROWS,
+         kind::read_system,
+         {{kind::line_fewer_tips, {2}},
+          {kind::line_more_tips, {4}},
+          {kind::line_fewer_tips, {6}},
+          {kind::line_more_tips, {8}},
+          {kind::line_fewer_tips, {10}},
+          {kind::more_odd_lines, {}, {2, 2, 3}}}},
         {"many names",
          repeat("Mexiko 1\n", 20),
          TIP_ROWS,
@@ -745,6 +767,47 @@ TEST(SystemCheck, QuotesTheLine)
     ASSERT_GE(r.findings.count, 2);
     EXPECT_EQ(english(r.findings)[1].substr(0, 30),
               "line 1: \"M\xC3\xBCnchen \xF0\x9F\x98\x80 " + dot + " 1 2\"");
+    // Text behind UTF-16: its first line with text.
+    const check_run echo = check(utf16(u"1 x\r\n0 1\r\n", false) + "\r\n2 x\r\n1 1\r\n", GAMES);
+    ASSERT_GE(echo.findings.count, 2);
+    EXPECT_NE(english(echo.findings)[1].find(": \"2 x\" is not read;"), std::string::npos)
+        << english(echo.findings)[1];
+}
+
+// UTF-16 without its mark, told by the zero bytes of the first 64 bytes
+// (32 code units): at 24 or more of one parity's places, and at 8 or fewer
+// of the other's. The units: ASCII (a zero high byte), U+0100 (a zero low
+// byte), U+0000 (both) and U+0101 (neither).
+TEST(SystemCheck, TellsUtf16WithoutItsMark)
+{
+    struct head_case {
+        int ascii, zero_low, zero_both, neither;
+        bool utf16;
+    };
+    const head_case cases[] = {
+        {24, 8, 0, 0, true},  // both at their edge
+        {23, 8, 0, 1, false}, // one zero byte too few
+        {23, 8, 1, 0, false}, // one zero byte too many at the other places
+        {32, 0, 0, 0, true},
+    };
+    for (const bool big_endian : {false, true}) {
+        for (const head_case &c : cases) {
+            std::u16string units;
+            for (int i = 0; i < c.ascii; ++i)
+                units += u"1 2\n"[i % 4];
+            units += std::u16string(static_cast<std::size_t>(c.zero_low), u'\u0100') +
+                     std::u16string(static_cast<std::size_t>(c.zero_both), u'\0') +
+                     std::u16string(static_cast<std::size_t>(c.neither), u'\u0101');
+            SCOPED_TRACE(::testing::Message() << c.ascii << " " << c.zero_low << " " << c.zero_both
+                                              << " " << c.neither << " " << big_endian);
+            const check_run r = check(utf16(units, big_endian).substr(2), GAMES);
+            const auto end = r.findings.items + r.findings.count;
+            const bool told = std::any_of(r.findings.items, end, [](const finding &f) {
+                return f.kind == kind::utf16_without_mark;
+            });
+            EXPECT_EQ(told, c.utf16);
+        }
+    }
 }
 
 // The word a finding names, decoded as its line is: UTF-8 or Windows-1252

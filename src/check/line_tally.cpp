@@ -25,12 +25,15 @@ bool printable_or_line_end(unsigned char b)
     return (b >= 0x20 && b < 0x7F) || b == '\t' || b == '\r' || b == LINE_END_BYTE;
 }
 
+// The quote is the tail's first line with text, as an editor shows it.
 void tail_byte(utf16_tail &tail, unsigned char b)
 {
-    if (tail.length < QUOTE_TEXT)
-        tail.start.bytes[tail.length] = b;
+    const bool line_end = b == '\r' || b == LINE_END_BYTE;
+    line_quote &q = tail.start;
+    tail.quoted = tail.quoted || (line_end && q.length != 0);
+    if (!tail.quoted && !line_end && q.length < QUOTE_TEXT)
+        q.bytes[q.length++] = b;
     ++tail.length;
-    tail.start.length = static_cast<int>(std::min<std::int64_t>(tail.length, QUOTE_TEXT));
     tail.printable = tail.printable && printable_or_line_end(b);
     tail.cr_lf = tail.cr_lf || (tail.last == '\r' && b == LINE_END_BYTE);
     tail.outcome = tail.outcome || BYTE_CLASSES[b] <= OUTCOME_MAX;
@@ -43,7 +46,7 @@ void clear_tail(utf16_tail &tail)
     tail.start.length = 0;
     tail.start.encoding = text_encoding::bytes;
     tail.printable = true;
-    tail.cr_lf = tail.outcome = false;
+    tail.cr_lf = tail.outcome = tail.quoted = false;
     tail.last = -1;
 }
 

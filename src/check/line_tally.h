@@ -177,6 +177,7 @@ struct utf16_tail {
     bool cr_lf;     // a CR LF pair among them
     bool outcome;   // an outcome character among them
     int last;       // the last byte, or -1
+    bool quoted;    // the quote's line has ended
     line_quote start;
 };
 
