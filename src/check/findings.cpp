@@ -151,10 +151,7 @@ void causes(const tally_facts &t, const system_view &view, report &out)
     cause(finding_kind::heading, view.heading, out);
     cause(finding_kind::footer, view.footer, out);
     cause(finding_kind::row_numbers, view.row_numbers, out);
-    // The numbers of a column of row numbers with a mark ("1. ", "2. ", ...)
-    // are labels: their outcomes are no row number's.
-    if (!view.numbered || view.row_numbers.lines.empty())
-        cause(finding_kind::label_numbers, view.labels, out);
+    cause(finding_kind::label_numbers, view.labels, out);
     cause(finding_kind::names, view.names, out);
     cause(finding_kind::dates, view.dates, out);
     if (t.line_feeds != 0) // without any LF, cr_line_ends says it
