@@ -975,6 +975,10 @@ TEST(SystemCheck, ChoosesTheLanguage)
 {
     const auto german = report_language::german;
     const auto english_ = report_language::english;
+    // A list that goes on past its end, and one whose start lies before it:
+    // each entry read from where the last ended, and nothing beyond.
+    static const char past_end[] = "fr\0de_DE";
+    static const char before[] = "de:fr:en";
     const std::pair<locale_variables, report_language> cases[] = {
         {{nullptr, nullptr, nullptr, nullptr}, english_},
         {{nullptr, nullptr, nullptr, "de_DE.UTF-8"}, german},
@@ -983,6 +987,10 @@ TEST(SystemCheck, ChoosesTheLanguage)
         {{nullptr, nullptr, nullptr, "en_US.UTF-8"}, english_},
         {{nullptr, nullptr, nullptr, "fr_FR.UTF-8"}, english_},
         {{nullptr, nullptr, nullptr, "desk"}, english_},
+        {{nullptr, nullptr, nullptr, "deu"}, english_},
+        {{nullptr, nullptr, nullptr, "de@euro"}, german},
+        {{nullptr, nullptr, nullptr, "de.ISO-8859-1"}, german},
+        {{nullptr, nullptr, nullptr, "de-CH"}, german},
         {{nullptr, "C", nullptr, "de_DE.UTF-8"}, english_},
         {{nullptr, "POSIX", nullptr, "de_DE.UTF-8"}, english_},
         {{nullptr, "C.UTF-8", nullptr, "de_DE.UTF-8"}, english_},
@@ -992,6 +1000,14 @@ TEST(SystemCheck, ChoosesTheLanguage)
         {{"fr:en:de", nullptr, nullptr, "de_DE.UTF-8"}, english_},
         {{"fr", nullptr, nullptr, "de_DE.UTF-8"}, german},
         {{"de_DE:de", "C", nullptr, nullptr}, english_},
+        {{"de", nullptr, nullptr, "POSIX"}, english_},
+        {{"de", nullptr, "C.UTF-8", nullptr}, english_},
+        {{"en:de", nullptr, nullptr, "de_DE.UTF-8"}, english_},
+        {{"en_GB:de", nullptr, nullptr, "de_DE.UTF-8"}, english_},
+        {{"enx:de", nullptr, nullptr, "en_US.UTF-8"}, german},
+        {{"eng:fr", nullptr, nullptr, "de_DE.UTF-8"}, german},
+        {{past_end, nullptr, nullptr, "en_US.UTF-8"}, english_},
+        {{before + 3, nullptr, nullptr, "de_DE.UTF-8"}, english_},
         {{"", nullptr, nullptr, "de_DE.UTF-8"}, german},
     };
     for (const auto &[v, expected] : cases)

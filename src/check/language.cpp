@@ -14,16 +14,14 @@ bool begins(const char *text, std::size_t length, const char *with)
     return length >= n && std::strncmp(text, with, n) == 0;
 }
 
-// Whether a locale or language name (up to length) is German: "de",
-// "de_DE.UTF-8", "de-AT" and so on.
-bool german(const char *name, std::size_t length)
+// Whether a locale or language name (up to length) names the language of
+// the code: "de", "de_DE.UTF-8", "de-AT", "de@euro" for "de", not "deu".
+bool names_language(const char *name, std::size_t length, const char *code)
 {
-    return begins(name, length, "de") && (length == 2 || std::strchr("_-.@:", name[2]) != nullptr);
-}
-
-bool english(const char *name, std::size_t length)
-{
-    return begins(name, length, "en") && (length == 2 || std::strchr("_-.@:", name[2]) != nullptr);
+    constexpr char AFTER_CODE[] = {'_', '-', '.', '@'};
+    const std::size_t n = std::strlen(code);
+    return begins(name, length, code) &&
+           (length == n || std::memchr(AFTER_CODE, name[n], sizeof AFTER_CODE) != nullptr);
 }
 
 } // namespace
@@ -36,13 +34,14 @@ report_language language_of(const locale_variables &v)
         return report_language::english;
     for (const char *entry = set(v.language) ? v.language : ""; *entry != '\0';) {
         const std::size_t length = std::strcspn(entry, ":");
-        if (german(entry, length))
+        if (names_language(entry, length, "de"))
             return report_language::german;
-        if (english(entry, length))
+        if (names_language(entry, length, "en"))
             return report_language::english;
         entry += length + (entry[length] == ':' ? 1 : 0);
     }
-    return german(locale, std::strlen(locale)) ? report_language::german : report_language::english;
+    return names_language(locale, std::strlen(locale), "de") ? report_language::german
+                                                             : report_language::english;
 }
 
 report_language language_of_ui(unsigned lang_id)
