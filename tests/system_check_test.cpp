@@ -767,6 +767,14 @@ TEST(SystemCheck, QuotesTheLine)
     ASSERT_GE(r.findings.count, 2);
     EXPECT_EQ(english(r.findings)[1].substr(0, 30),
               "line 1: \"M\xC3\xBCnchen \xF0\x9F\x98\x80 " + dot + " 1 2\"");
+    // Characters at the edges of UTF-8's lengths.
+    const check_run edges =
+        check(utf16(u"\u00A0\u07FF\u0800\u20AC\uFFFD\uFFFF\U00010000\U0010FFFD 1 2\n1\n1\n", true),
+              GAMES);
+    ASSERT_GE(edges.findings.count, 2);
+    const std::string edge_quote = "line 1: \"\xC2\xA0\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBD"
+                                   "\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBD 1 2\"";
+    EXPECT_EQ(english(edges.findings)[1].substr(0, edge_quote.size()), edge_quote);
     // Text behind UTF-16: its first line with text.
     const check_run echo = check(utf16(u"1 x\r\n0 1\r\n", false) + "\r\n2 x\r\n1 1\r\n", GAMES);
     ASSERT_GE(echo.findings.count, 2);

@@ -24,17 +24,15 @@ class line_text {
         for (; *s != '\0'; ++s)
             put(*s);
     }
+    // A count or a line's number: never below 0.
     void put_number(std::int64_t n)
     {
         char digits[24];
         char *d = digits + sizeof digits;
-        std::uint64_t magnitude =
-            n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+        auto magnitude = static_cast<std::uint64_t>(n);
         do
             *--d = static_cast<char>('0' + magnitude % 10);
         while ((magnitude /= 10) != 0);
-        if (n < 0)
-            *--d = '-';
         for (; d != digits + sizeof digits; ++d)
             put(*d);
     }
