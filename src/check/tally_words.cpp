@@ -14,8 +14,6 @@
 namespace sysorient {
 namespace {
 
-bool is_digit(unsigned char b) { return b >= '0' && b <= '9'; }
-
 bool is_mark(unsigned char c) { return c == COLON || c == DOT || c == COMMA; }
 
 // The value of a number of at most ROW_NUMBER_DIGITS_MAX digits.
@@ -48,7 +46,7 @@ void line_tally::add_to_token(const unsigned char *p, unsigned char c)
     if (c <= OUTCOME_MAX) {
         ++token_.outcomes;
         token_.outcome = true;
-        token_.outcome_letter = token_.outcome_letter || !is_digit(*p);
+        token_.outcome_letter = token_.outcome_letter || !is_digit_byte(*p);
     } else {
         (c == LETTER ? token_.letter : token_.digit) = true;
     }
@@ -190,7 +188,7 @@ void line_tally::number_token(const unsigned char *p, const unsigned char *end)
     g.outcomes += token_.outcomes;
     g.long_number = g.long_number || token_.length > 1 || token_.digit;
     const unsigned char c = BYTE_CLASSES[*p];
-    line_.group_open = is_mark(c) && (end - p == 1 || is_digit(p[1]));
+    line_.group_open = is_mark(c) && (end - p == 1 || is_digit_byte(p[1]));
     if (line_.group_open && end - p == 1)
         pending_mark_ = *p; // what follows is in the next text
     else if (!line_.group_open)
@@ -206,7 +204,7 @@ void line_tally::settle_pending_mark(const unsigned char *p)
         return;
     const auto mark = static_cast<unsigned char>(pending_mark_);
     pending_mark_ = -1;
-    if (!is_digit(*p))
+    if (!is_digit_byte(*p))
         close_group({mark, BYTE_CLASSES[mark], *p == ' '});
 }
 

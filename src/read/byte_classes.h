@@ -35,12 +35,15 @@ enum : unsigned char {
 constexpr unsigned char LINE_END_BYTE = '\n';
 constexpr unsigned char END_MARK_BYTE = 0x1A;
 
+// A decimal digit, an outcome ('0' to '2') or not.
+constexpr bool is_digit_byte(unsigned b) { return b >= '0' && b <= '9'; }
+
 // The kind of a byte the input rules skip.
 constexpr unsigned char skipped_class(unsigned b)
 {
     if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || b >= 0x80)
         return LETTER;
-    if (b >= '0' && b <= '9')
+    if (is_digit_byte(b))
         return DIGIT;
     if (b == '\r')
         return CR;

@@ -120,8 +120,6 @@ enum : unsigned {
     HALVES_DOT_OR_COMMA,
 };
 
-constexpr bool is_digit_byte(unsigned b) { return b >= '0' && b <= '9'; }
-
 constexpr bool in_halves_class(unsigned bit, unsigned b)
 {
     const unsigned c = BYTE_CLASSES[b];
