@@ -225,7 +225,7 @@ void line_tally::close_token(const unsigned char *p, const unsigned char *end)
         if (token_.outcome && (token_.letter || token_.digit))
             add_cause(NAME, token_.outcomes, token_word());
     }
-    line_.after_word = !number && token_.letter;
+    line_.after_word = token_.letter;
     ++line_.tokens;
 }
 
