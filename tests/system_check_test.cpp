@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -52,11 +53,10 @@ std::ptrdiff_t read_test_source(void *context, unsigned char *buf, std::size_t c
     return static_cast<std::ptrdiff_t>(cap);
 }
 
-check_run check_in_blocks(const std::string &input, bool tip_rows, std::size_t block,
-                          read_path path)
+check_run check_with(check_state &state, const std::string &input, bool tip_rows, std::size_t block,
+                     read_path path)
 {
     static system_table table;
-    static check_state state;
     clear_table(table);
     table.line_is_tip_row = tip_rows ? 1 : 0;
     test_source source{
@@ -65,6 +65,15 @@ check_run check_in_blocks(const std::string &input, bool tip_rows, std::size_t b
     state.files = file_facts{oriented_state::writable, nullptr, nullptr};
     const int status = check_system(table, byte_source{read_test_source, &source}, state, path);
     return {status, state.findings};
+}
+
+// One state for every check, as a caller that checks file after file keeps
+// it: nothing of one check may reach the next (SystemCheck.StartsAfresh).
+check_run check_in_blocks(const std::string &input, bool tip_rows, std::size_t block,
+                          read_path path)
+{
+    static check_state state;
+    return check_with(state, input, tip_rows, block, path);
 }
 
 bool same_place(const place &a, const place &b)
@@ -952,6 +961,21 @@ TEST(SystemCheck, TellsUtf16WithoutItsMark)
             });
             EXPECT_EQ(told, c.utf16);
         }
+    }
+}
+
+// A state that checked other files says what a new one says.
+TEST(SystemCheck, StartsAfresh)
+{
+    const std::string files[] = {"1 2 1\n1 2 1\n1 2\n1 2\n1\n", repeat("1 2\n1\n", 9) + "1 2\n",
+                                 "Runde 1\r\n" + repeat("1 x 2 1 1 x\r\n", 15),
+                                 "1\n1 2\n1\n1 2\n1 2\n"};
+    for (const std::string &file : files) {
+        SCOPED_TRACE(file);
+        const check_run reused = check_in_blocks(file, GAMES, file.size() + 1, read_path::portable);
+        const auto fresh = std::make_unique<check_state>();
+        expect_same(reused, check_with(*fresh, file, GAMES, file.size() + 1, read_path::portable),
+                    "a state used before");
     }
 }
 
