@@ -555,6 +555,16 @@ std::vector<check_case> realistic_files()
          GAMES,
          kind::read_system_both,
          {{kind::line_more_tips, {1}, {2, 2, 3, 1}}, {kind::line_more_tips, {2}, {2, 2, 3, 1}}}},
+        {"more counts of tips than are kept apart",
+         [] {
+             std::string s;
+             for (int n = 1; n <= 20; ++n)
+                 s += repeat("1 ", n) + "\n";
+             return s;
+         }(),
+         GAMES,
+         kind::too_many_games,
+         {{kind::past_game_limit, lines_from(16, 20), {15}}}},
         {"odd lines in the middle",
          "1 2 1\n1 2\n1 2 1 2\n1 2 1\n",
          GAMES,
