@@ -555,6 +555,11 @@ std::vector<check_case> realistic_files()
          GAMES,
          kind::read_system_both,
          {{kind::line_more_tips, {1}, {2, 2, 3, 1}}, {kind::line_more_tips, {2}, {2, 2, 3, 1}}}},
+        {"two counts as common, the last line's is 1",
+         "1 2\n1 2\n1\n1\n",
+         GAMES,
+         kind::read_system_both,
+         {{kind::line_more_tips, {1}, {1, 1, 2, 1}}, {kind::line_more_tips, {2}, {1, 1, 2, 1}}}},
         {"more counts of tips than are kept apart",
          [] {
              std::string s;
