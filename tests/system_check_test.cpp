@@ -932,6 +932,10 @@ TEST(SystemCheck, QuotesTheLine)
     const std::string edge_quote = "line 1: \"\xC2\xA0\xDF\xBF\xE0\xA0\x80\xE2\x82\xAC\xEF\xBF\xBD"
                                    "\xEF\xBF\xBF\xF0\x90\x80\x80\xF4\x8F\xBF\xBD 1 2\"";
     EXPECT_EQ(english(edges.findings)[1].substr(0, edge_quote.size()), edge_quote);
+    // A heading, by its first line.
+    const check_run heading = check("13er Wette vom 12.10.2024\r\n" + CLEAN, GAMES);
+    ASSERT_GE(heading.findings.count, 2);
+    EXPECT_EQ(english(heading.findings)[1].substr(0, 35), "line 1: \"13er Wette vom 12.10.2024\"");
     // A column of row numbers, by its first line.
     const check_run numbered = check(numbered_rows(12), GAMES);
     ASSERT_GE(numbered.findings.count, 2);
