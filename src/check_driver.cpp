@@ -19,6 +19,9 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace sysorient {
@@ -49,12 +52,18 @@ bool given_file(unopened &why)
             last = c + 1;
     if (WideCharToMultiByte(CP_UTF8, 0, last, -1, name, sizeof name, nullptr, nullptr) <= 0)
         return false;
-    std::FILE *file = _wfopen(path, L"rb");
+    // Looked at, not opened: its content is not needed.
+    const DWORD attributes = GetFileAttributesW(path);
     why.given = name;
-    why.given_opens = file != nullptr;
-    if (file != nullptr)
-        std::fclose(file);
+    why.given_opens =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     return true;
+}
+
+bool exists(const char *name)
+{
+    const DWORD attributes = GetFileAttributesA(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 #else
 constexpr platform HERE = platform::other;
@@ -72,22 +81,19 @@ bool given_file(unopened &why)
     if (path == nullptr || *path == '\0')
         return false;
     const char *slash = std::strrchr(path, '/');
-    std::FILE *file = std::fopen(path, "rb");
+    // Looked at, not opened: its content is not needed, and a pipe would wait.
+    struct stat st {};
     why.given = slash != nullptr ? slash + 1 : path;
-    why.given_opens = file != nullptr;
-    if (file != nullptr)
-        std::fclose(file);
+    why.given_opens = stat(path, &st) == 0 && !S_ISDIR(st.st_mode) && access(path, R_OK) == 0;
     return true;
 }
-#endif
 
 bool exists(const char *name)
 {
-    std::FILE *file = std::fopen(name, "rb");
-    if (file != nullptr)
-        std::fclose(file);
-    return file != nullptr;
+    struct stat st {};
+    return stat(name, &st) == 0 && !S_ISDIR(st.st_mode);
 }
+#endif
 
 // Reads system.txt, or says why it cannot; returns the status.
 int check_file()

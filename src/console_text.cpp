@@ -39,8 +39,15 @@ int print_wide(const wchar_t *text, int count)
                    ? 0
                    : -1;
     }
-    const int bytes = WideCharToMultiByte(output_code_page(), 0, text, count, narrow, sizeof narrow,
-                                          nullptr, nullptr);
+    // No best fit: code pages 437 and 850 would make an arrow ESC, a note CR
+    // and a bullet BEL, and a wide '"' a plain one. A character the code page
+    // lacks becomes '?'. UTF-8 takes no such flag, and needs none.
+    const UINT cp = output_code_page();
+    const DWORD flags = cp == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int bytes =
+        WideCharToMultiByte(cp, flags, text, count, narrow, sizeof narrow, nullptr, nullptr);
+    if (bytes == 0 && flags != 0 && GetLastError() == ERROR_INVALID_FLAGS)
+        bytes = WideCharToMultiByte(cp, 0, text, count, narrow, sizeof narrow, nullptr, nullptr);
     if (count != 0 && bytes == 0)
         return -1;
     const auto n = static_cast<std::size_t>(bytes);

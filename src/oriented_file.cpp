@@ -7,9 +7,13 @@
 #include <cstring>
 
 #if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #else
 #include <cerrno>
+#include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -74,6 +78,77 @@ oriented_state existing_file_state(DWORD attributes)
     return error == ERROR_ACCESS_DENIED ? oriented_state::read_only : oriented_state::writable;
 }
 
+#else
+
+// Links followed in a row before the system calls it a loop (Linux's limit).
+constexpr int LINKS_FOLLOWED = 40;
+
+// What a failed stat() of a name says of creating it.
+oriented_state state_of_error(int error)
+{
+    switch (error) {
+    case ELOOP:
+        return oriented_state::link_loop;
+    case ENOTDIR:
+        return oriented_state::through_file;
+    case ENOENT:
+        return oriented_state::missing_folder;
+    case EACCES:
+        return oriented_state::cannot_create;
+    default: // not known without writing
+        return oriented_state::writable;
+    }
+}
+
+// Whether a file can be made in the folder of path (the part before its
+// last '/', or the current folder).
+oriented_state folder_state(const char *path)
+{
+    static char folder[PATH_MAX];
+    const char *slash = std::strrchr(path, '/');
+    // The root, the current folder, or the part before the last '/'.
+    const std::size_t length = slash == nullptr ? 0 : static_cast<std::size_t>(slash - path);
+    if (length == 0)
+        folder[0] = slash == path ? '/' : '.';
+    else
+        std::memcpy(folder, path, length);
+    folder[length == 0 ? 1 : length] = '\0';
+    struct stat st {};
+    if (stat(folder, &st) != 0)
+        return state_of_error(errno);
+    if (!S_ISDIR(st.st_mode))
+        return oriented_state::through_file;
+    return access(folder, W_OK | X_OK) == 0 ? oriented_state::writable
+                                            : oriented_state::cannot_create;
+}
+
+// genordet.txt is not there, or is a link to nothing: writing creates
+// the last link's target, if its folder takes files. Links are followed
+// as the system follows them, up to its limit.
+oriented_state state_of_missing()
+{
+    static char path[PATH_MAX];
+    static char target[PATH_MAX];
+    std::memcpy(path, ORIENTED_FILE, std::strlen(ORIENTED_FILE) + 1);
+    for (int hop = 0; hop < LINKS_FOLLOWED; ++hop) {
+        struct stat st {};
+        if (lstat(path, &st) != 0)
+            return folder_state(path);
+        const ssize_t n = readlink(path, target, sizeof target - 1);
+        if (!S_ISLNK(st.st_mode) || n < 0)
+            return oriented_state::writable; // made since
+        target[n] = '\0';
+        // A relative target is relative to the link's folder.
+        const char *slash = std::strrchr(path, '/');
+        const std::size_t kept =
+            target[0] == '/' || slash == nullptr ? 0 : static_cast<std::size_t>(slash - path + 1);
+        if (kept + static_cast<std::size_t>(n) >= sizeof path)
+            return oriented_state::writable;
+        std::memcpy(path + kept, target, static_cast<std::size_t>(n) + 1);
+    }
+    return oriented_state::link_loop;
+}
+
 #endif
 
 // genordet.txt, compared with what the writer hands over, line by line.
@@ -91,6 +166,39 @@ int compare_line(void *context, const char *bytes, std::size_t count)
     return c.same ? WRITE_OK : WRITE_FAILED;
 }
 
+// genordet.txt opened for reading only if it is a regular file: a pipe or a
+// device would wait for a writer, or hand over another program's data.
+std::FILE *open_regular_file()
+{
+#if defined(_WIN32)
+    HANDLE handle = CreateFileW(L"genordet.txt", GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return nullptr;
+    const int fd = GetFileType(handle) == FILE_TYPE_DISK
+                       ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY)
+                       : -1;
+    if (fd < 0) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE *file = _fdopen(fd, "rb");
+    if (file == nullptr)
+        _close(fd);
+    return file;
+#else
+    const int fd = open(ORIENTED_FILE, O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return nullptr;
+    struct stat st {};
+    std::FILE *file = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? fdopen(fd, "rb") : nullptr;
+    if (file == nullptr)
+        close(fd);
+    return file;
+#endif
+}
+
 } // namespace
 
 oriented_state probe_oriented_file()
@@ -99,6 +207,8 @@ oriented_state probe_oriented_file()
     const DWORD attributes = GetFileAttributesW(L"genordet.txt");
     if (attributes != INVALID_FILE_ATTRIBUTES)
         return existing_file_state(attributes);
+    if (GetLastError() == ERROR_PATH_NOT_FOUND)
+        return oriented_state::missing_folder;
     return folder_takes_files() ? oriented_state::writable : oriented_state::cannot_create;
 #else
     struct stat st {};
@@ -108,15 +218,13 @@ oriented_state probe_oriented_file()
         return access(ORIENTED_FILE, W_OK) == 0 ? oriented_state::writable
                                                 : oriented_state::read_only;
     }
-    if (errno != ENOENT)
-        return oriented_state::writable;
-    return access(".", W_OK) == 0 ? oriented_state::writable : oriented_state::cannot_create;
+    return errno == ENOENT ? state_of_missing() : state_of_error(errno);
 #endif
 }
 
 bool oriented_file_holds(const system_table &table, void * /*unused*/)
 {
-    std::FILE *file = std::fopen(ORIENTED_FILE, "rb");
+    std::FILE *file = open_regular_file();
     if (file == nullptr)
         return false;
     comparison c{file, true};

@@ -19,6 +19,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -485,6 +486,14 @@ enum class oriented_file_before {
     folder,    // a folder
     read_only, // a read-only file (where the tests can make one)
     held_open, // a file another program holds open without sharing (Windows)
+    // POSIX: a FIFO, and links that sysorient cannot write through: into a
+    // folder that is not there, in a circle, through a file; and one into a
+    // folder that is there, which it can.
+    fifo,
+    link_missing_folder,
+    link_loop,
+    link_through_file,
+    link_into_folder,
 };
 
 struct check_report {
@@ -531,6 +540,8 @@ const std::string LABELS_DE = "Zeilen 1 und 2: \xC2\xBBSpiel 1: 1 x 2 1 1 x\xC2\
                               "einer Beschriftung, etwa \xC2\xBB"
                               "1:\xC2\xAB, z\xC3\xA4hlt als Tipp: "
                               "L\xC3\xB6schen Sie die Beschriftungen oder ihre Nummern";
+const std::string OVERVIEW_FIRST = "system.txt: 2 games of 3 tip rows, one game per line (one "
+                                   "tip row per line: 3 games of 2 tip rows)";
 const std::string LABELS_FIRST = "system.txt: 3 games of 6 tip rows, one game per line (one tip "
                                  "row per line: 6 games of 3 tip rows)";
 
@@ -705,6 +716,60 @@ std::vector<check_report> check_reports()
          nullptr,
          oriented_file_before::converted},
 #ifndef _WIN32
+        {"genordet.txt a FIFO: never opened",
+         {},
+         system_file::holds_input,
+         LABELS,
+         1,
+         {LABELS_FIRST, LABELS_EN + CONSOLE_EOL},
+         {{"timeout", "10"}, false, -1},
+         nullptr,
+         oriented_file_before::fifo},
+        {"the file to convert a FIFO: never opened",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         1,
+         {"\"genordet.txt\": the file to convert must be called system.txt"},
+         {{"timeout", "10"}, false, -1, {{"ORIENT_FILE", "genordet.txt"}}},
+         nullptr,
+         oriented_file_before::fifo},
+        {"genordet.txt a link into a folder that is not there",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         1,
+         {OVERVIEW_FIRST, "genordet.txt: is a link into a folder that is not there"},
+         {},
+         nullptr,
+         oriented_file_before::link_missing_folder},
+        {"genordet.txt a link in a circle",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         1,
+         {OVERVIEW_FIRST, "genordet.txt: is a link that leads round in a circle"},
+         {},
+         nullptr,
+         oriented_file_before::link_loop},
+        {"genordet.txt a link through a file",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         1,
+         {OVERVIEW_FIRST, "genordet.txt: leads through a file as if it were a folder"},
+         {},
+         nullptr,
+         oriented_file_before::link_through_file},
+        {"genordet.txt a link into a folder that is there",
+         {},
+         system_file::holds_input,
+         OVERVIEW,
+         0,
+         {OVERVIEW_FIRST + CONSOLE_EOL},
+         {},
+         nullptr,
+         oriented_file_before::link_into_folder},
         {"the report into a closed pipe",
          {},
          system_file::holds_input,
@@ -753,6 +818,25 @@ std::string put_genordet(const sandbox &box, const check_report &c)
     case oriented_file_before::converted:
         EXPECT_EQ(box.run(c.args).status, 0);
         return box.get("genordet.txt");
+#ifndef _WIN32
+    case oriented_file_before::fifo:
+        EXPECT_EQ(mkfifo(box.file("genordet.txt").c_str(), 0600), 0);
+        return "";
+    case oriented_file_before::link_missing_folder:
+        fs::create_symlink("missing/genordet.txt", box.file("genordet.txt"));
+        return "";
+    case oriented_file_before::link_loop:
+        fs::create_symlink("loop.txt", box.file("genordet.txt"));
+        fs::create_symlink("genordet.txt", box.file("loop.txt"));
+        return "";
+    case oriented_file_before::link_through_file:
+        fs::create_symlink("system.txt/genordet.txt", box.file("genordet.txt"));
+        return "";
+    case oriented_file_before::link_into_folder:
+        fs::create_directory(box.file("out"));
+        fs::create_symlink("out/genordet.txt", box.file("genordet.txt"));
+        return "";
+#endif
     case oriented_file_before::read_only:
         box.put("genordet.txt", EARLIER);
         fs::permissions(box.file("genordet.txt"),
@@ -818,14 +902,53 @@ TEST(EndToEnd, CheckReports)
 #ifdef _WIN32
         holder.reset();
 #endif
-        if (c.genordet != oriented_file_before::folder) {
+        if (c.genordet == oriented_file_before::earlier ||
+            c.genordet == oriented_file_before::converted ||
+            c.genordet == oriented_file_before::read_only ||
+            c.genordet == oriented_file_before::held_open) {
             EXPECT_EQ(box.get("genordet.txt"), before);
+        }
+        if (c.genordet == oriented_file_before::link_into_folder) {
+            EXPECT_FALSE(fs::exists(box.file("out/genordet.txt")));
         }
         if (c.kind == system_file::holds_input) {
             EXPECT_EQ(box.get("system.txt"), c.input);
         }
         expect_small_memory(r);
     }
+}
+
+// Characters that break a line, hide text or turn it around never reach the
+// report, in either language: each stands as a middle dot in its quote.
+TEST(EndToEnd, CheckShowsNoHiddenCharacters)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "the report is in the console's code page; the batch test looks at it";
+#else
+    // Line and paragraph separators, zero-width space and joiner, word
+    // joiner, a byte-order mark inside the line, a tag, an isolate, a
+    // right-to-left override, ESC and a C1 control.
+    const std::string hidden[] = {
+        "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\x8B",     "\xE2\x80\x8D",
+        "\xE2\x81\xA0", "\xEF\xBB\xBF", "\xF3\xA0\x81\x81", "\xE2\x81\xA6",
+        "\xE2\x80\xAE", "\x1B",         "\xC2\x9B"};
+    std::string line = "Mexiko";
+    std::string shown = "Mexiko";
+    for (const std::string &h : hidden) {
+        line += h;
+        shown += "\xC2\xB7";
+    }
+    for (const char *lang : {"C", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(lang);
+        sandbox box;
+        box.put("system.txt", line + ": 1 x 2\r\n2 1 1\r\n");
+        const program_run r = box.run({}, {{}, false, -1, {{"LANG", lang}}}, SYSORIENT_CHECK_EXE);
+        EXPECT_EQ(r.status, 1);
+        for (const std::string &h : hidden)
+            EXPECT_EQ(r.out.find(h), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find(shown + ": 1 x 2"), std::string::npos) << r.out;
+    }
+#endif
 }
 
 // A system.txt with no end, such as a device, does not keep the check

@@ -235,6 +235,15 @@ void oriented_file(const check_input &in, report &out)
     case oriented_state::cannot_create:
         add(out, make_finding(finding_kind::folder_read_only));
         return;
+    case oriented_state::missing_folder:
+        add(out, make_finding(finding_kind::oriented_missing_folder));
+        return;
+    case oriented_state::link_loop:
+        add(out, make_finding(finding_kind::oriented_link_loop));
+        return;
+    case oriented_state::through_file:
+        add(out, make_finding(finding_kind::oriented_through_file));
+        return;
     }
     if (in.status == READ_OK && has_findings(out) && in.files.holds != nullptr &&
         in.files.holds(in.table, in.files.context))

@@ -74,10 +74,14 @@ enum class finding_kind : unsigned char {
     oriented_read_only,       //
     oriented_in_use,          // another program holds it open
     folder_read_only,         // no file can be made in the folder
+    oriented_missing_folder,  // it is a link into a folder that is not there
+    oriented_link_loop,       // it is a link that leads round in a circle
+    oriented_through_file,    // its path goes through a file as if it were a folder
 };
 
 // How many kinds there are: the last one's number and one.
-constexpr std::size_t FINDING_KINDS = static_cast<std::size_t>(finding_kind::folder_read_only) + 1;
+constexpr std::size_t FINDING_KINDS =
+    static_cast<std::size_t>(finding_kind::oriented_through_file) + 1;
 
 // Whether a record of this kind is a finding (it makes the exit status 1).
 bool counts_as_finding(finding_kind kind);
@@ -106,10 +110,13 @@ struct report {
 // writing anything.
 enum class oriented_state : unsigned char {
     writable,
-    folder,        // it is a folder
-    read_only,     // it is there and read-only
-    in_use,        // another program holds it open and lets no one write
-    cannot_create, // it is not there, and the folder lets no file be made
+    folder,         // it is a folder
+    read_only,      // it is there and read-only
+    in_use,         // another program holds it open and lets no one write
+    cannot_create,  // it is not there, and the folder lets no file be made
+    missing_folder, // a link into a folder that is not there
+    link_loop,      // links that lead round in a circle
+    through_file,   // a path through a file, as if it were a folder
 };
 
 // What the driver found of the files around system.txt.

@@ -146,6 +146,15 @@ constexpr message GERMAN_MESSAGES[] = {
      "genordet.txt: kann nicht angelegt werden: In diesem Ordner können keine Dateien angelegt "
      "werden; kopieren Sie system.txt in einen eigenen Ordner (z. B. Dokumente) und wandeln "
      "Sie sie dort um"},
+    {finding_kind::oriented_missing_folder,
+     "genordet.txt: ist eine Verknüpfung in einen Ordner, den es nicht gibt: sysorient kann die "
+     "Datei nicht schreiben; löschen Sie die Verknüpfung oder legen Sie den Ordner an"},
+    {finding_kind::oriented_link_loop,
+     "genordet.txt: ist eine Verknüpfung, die im Kreis führt: sysorient kann die Datei nicht "
+     "schreiben; löschen Sie die Verknüpfung"},
+    {finding_kind::oriented_through_file,
+     "genordet.txt: führt durch eine Datei, als wäre sie ein Ordner: sysorient kann die Datei "
+     "nicht schreiben; löschen Sie die Verknüpfung"},
 };
 
 static_assert(in_order_of_kinds(GERMAN_MESSAGES), "one German message a kind, in their order");

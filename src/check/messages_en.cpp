@@ -131,6 +131,15 @@ constexpr message ENGLISH_MESSAGES[] = {
     {finding_kind::folder_read_only,
      "genordet.txt: cannot be made: this folder lets no new file be made; copy system.txt to "
      "a folder of your own (such as Documents) and convert it there"},
+    {finding_kind::oriented_missing_folder,
+     "genordet.txt: is a link into a folder that is not there: sysorient cannot write it; "
+     "delete the link, or make the folder it leads to"},
+    {finding_kind::oriented_link_loop,
+     "genordet.txt: is a link that leads round in a circle: sysorient cannot write it; delete "
+     "the link"},
+    {finding_kind::oriented_through_file,
+     "genordet.txt: leads through a file as if it were a folder: sysorient cannot write it; "
+     "delete the link"},
 };
 
 static_assert(in_order_of_kinds(ENGLISH_MESSAGES), "one English message a kind, in their order");

@@ -1,6 +1,9 @@
 // Decoding a quote: UTF-16, UTF-8 or Windows-1252, and what is shown of it.
 #include "check/quote_text.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace sysorient {
 namespace {
 
@@ -13,10 +16,31 @@ constexpr char16_t WINDOWS_1252_HIGH[32] = {
 constexpr char32_t NO_CHARACTER = 0xFFFFFFFF;
 constexpr char32_t BYTE_ORDER_MARK = 0xFEFF;
 
-bool bidirectional_control(char32_t c)
+// The characters that never reach the output, on any platform: controls
+// (C0, DEL, C1), the line and paragraph separators, surrogates (no
+// characters on their own), and format characters: the soft hyphen,
+// zero-width characters, bidirectional controls, the word joiner and
+// invisible operators, the byte-order mark inside a text, interlinear
+// annotations and tags. An editor or terminal may break a line at them,
+// turn text around or show nothing.
+struct character_range {
+    char32_t first;
+    char32_t last;
+};
+constexpr character_range HIDDEN[] = {
+    {0x0000, 0x001F},   {0x007F, 0x009F},   {0x00AD, 0x00AD},   {0x0600, 0x0605},
+    {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x0890, 0x0891},
+    {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x2028, 0x202E},
+    {0x2060, 0x2064},   {0x2066, 0x206F},   {0xD800, 0xDFFF},   {0xFEFF, 0xFEFF},
+    {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD}, {0x13430, 0x1343F},
+    {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0000, 0xE007F},
+};
+
+bool hidden(char32_t c)
 {
-    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069);
+    return c > 0x10FFFF ||
+           std::any_of(std::begin(HIDDEN), std::end(HIDDEN),
+                       [c](const character_range &r) { return c >= r.first && c <= r.last; });
 }
 
 // How a character of the file is shown.
@@ -24,10 +48,7 @@ char32_t shown(char32_t c)
 {
     if (c == '\t')
         return ' ';
-    if (c < 0x20 || (c >= 0x7F && c < 0xA0) || bidirectional_control(c) || c > 0x10FFFF ||
-        (c >= 0xD800 && c < 0xE000))
-        return NOT_SHOWN;
-    return c;
+    return hidden(c) ? NOT_SHOWN : c;
 }
 
 // A decoder reads one character at a time from position i; returns the

@@ -8,9 +8,10 @@
 
 namespace sysorient {
 
-// What stands in for a character that is not shown: a control character
-// (C0 or C1), a bidirectional control, or a code unit that is no
-// character. The middle dot is in every code page a console may use.
+// What stands in for a character that is not shown (quote_text.cpp holds
+// the one table of them: controls, format characters, the line and
+// paragraph separators) or for a code unit that is no character. The middle
+// dot is in every code page a console may use.
 constexpr char32_t NOT_SHOWN = 0xB7;
 
 struct quote_characters {
