@@ -146,6 +146,25 @@ inline std::string junk_text(std::size_t size)
     return s + JUNK_SYSTEM;
 }
 
+// About `size` bytes of German text in UTF-8, umlauts and ß among its
+// letters, without any outcome character, then a small system.
+inline std::string umlaut_text(std::size_t size)
+{
+    static const char *const words[] = {"Müller", "Köln",    "Straße", "Grüße", "für",
+                                        "Bär",    "Öfen",    "Übung",  "schön", "Spiel",
+                                        "Tor",    "München", "Gäste",  "Heim",  "Sieg"};
+    random_bytes random(11);
+    std::string s;
+    s.reserve(size + 128);
+    while (s.size() < size) {
+        const std::size_t count = 3 + random.below(12);
+        for (std::size_t i = 0; i < count; ++i)
+            s += std::string(i == 0 ? "" : " ") + words[random.below(sizeof words / sizeof *words)];
+        s += '\n';
+    }
+    return s + JUNK_SYSTEM;
+}
+
 } // namespace sysorient::bench
 
 #endif

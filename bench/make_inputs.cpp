@@ -58,10 +58,12 @@ int main(int argc, char **argv)
         full_system_file(layout{}.spaced().first_rows(sysorient::MAX_TIP_ROWS / 2));
     ok = ok &&
          write_input(dir, half.name, false, half.bytes, full_oriented(sysorient::MAX_TIP_ROWS / 2));
-    if (junk_mb > 0)
-        ok = ok &&
-             write_input(dir, "junk-" + std::to_string(junk_mb) + "mb", false,
-                         junk_text(static_cast<std::size_t>(junk_mb) * 1000 * 1000), JUNK_ORIENTED);
+    if (junk_mb > 0) {
+        const auto size = static_cast<std::size_t>(junk_mb) * 1000 * 1000;
+        const std::string mb = std::to_string(junk_mb) + "mb";
+        ok = ok && write_input(dir, "junk-" + mb, false, junk_text(size), JUNK_ORIENTED) &&
+             write_input(dir, "umlauts-" + mb, false, umlaut_text(size), JUNK_ORIENTED);
+    }
     if (!ok)
         std::fprintf(stderr, "make_inputs: cannot write into %s\n", dir.c_str());
     return ok ? 0 : 1;

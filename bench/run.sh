@@ -49,7 +49,7 @@ echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 echo "runs per command: $runs (median wall time)"
 for input in tip-rows-spaced tip-rows-dense games-dense games-10000-spaced games-spaced \
     tip-rows-spaced-crlf tip-rows-dense-crlf games-dense-crlf games-spaced-crlf \
-    tip-rows-spaced-crlf-utf16 tip-rows-dense-crlf-utf16 junk-100mb; do
+    tip-rows-spaced-crlf-utf16 tip-rows-dense-crlf-utf16 junk-100mb umlauts-100mb; do
     cp "$data/$input.txt" "$work/system.txt"
     args=$(cat "$data/$input.args")
     size=$(stat -c %s "$work/system.txt")

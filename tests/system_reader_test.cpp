@@ -414,43 +414,6 @@ TEST(SystemReader, NarrowsEveryCodeUnit)
     }
 }
 
-// Every byte value at every place of a chunk gets, on every path, the
-// class that the table gives it, in the masks the check reads.
-TEST(SystemReader, ClassesEveryByteValue)
-{
-    alignas(64) unsigned char chunk[64 + FILL_OVERREAD] = {};
-    for (const path_entry &entry : path_table()) {
-        if (!entry.runs_here())
-            continue;
-        SCOPED_TRACE(entry.name);
-        for (unsigned value = 0; value < 256; ++value) {
-            for (int at = 0; at < 64; ++at) {
-                for (int i = 0; i < 64; ++i)
-                    chunk[i] = static_cast<unsigned char>((value + 7 * i + 1) % 256);
-                chunk[at] = static_cast<unsigned char>(value);
-                chunk_classes m{};
-                entry.functions.classify_chunks(chunk, 1, &m);
-                for (int i = 0; i < 64; ++i) {
-                    const unsigned c = BYTE_CLASSES[chunk[i]];
-                    const std::uint64_t bit = std::uint64_t{1} << i;
-                    const bool right =
-                        ((m.outcomes & bit) != 0) == (c <= OUTCOME_MAX) &&
-                        ((m.line_ends & bit) != 0) == (c == LINE_END) &&
-                        ((m.end_marks & bit) != 0) == (c == END_MARK_CLASS) &&
-                        ((m.words & bit) != 0) == (c == LETTER || c == DIGIT) &&
-                        ((m.digits & bit) != 0) == (chunk[i] >= '0' && chunk[i] <= '9') &&
-                        ((m.crs & bit) != 0) == (c == CR) &&
-                        ((m.marks & bit) != 0) == (c == COLON || c == DOT || c == COMMA);
-                    if (!right) {
-                        ADD_FAILURE() << "byte " << unsigned{chunk[i]} << " at " << i;
-                        return;
-                    }
-                }
-            }
-        }
-    }
-}
-
 struct limit_case {
     const char *name;
     std::string input;

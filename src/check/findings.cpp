@@ -150,12 +150,15 @@ void causes(const tally_facts &t, const system_view &view, report &out)
 {
     cause(finding_kind::heading, view.heading, out);
     cause(finding_kind::footer, view.footer, out);
-    cause(finding_kind::row_numbers, view.row_numbers, out);
-    cause(finding_kind::label_numbers, view.labels, out);
-    cause(finding_kind::names, view.names, out);
-    cause(finding_kind::dates, view.dates, out);
+    const bool behind_words = t.numbers.after_words;
+    cause(behind_words ? finding_kind::label_numbers : finding_kind::row_numbers, view.numbers,
+          out);
+    cause(finding_kind::label_numbers, view.causes[LABEL_NUMBER], out);
+    cause(finding_kind::names, view.causes[NAME], out);
+    cause(finding_kind::dates, view.causes[DATE], out);
+    cause(finding_kind::times, view.causes[TIME], out);
     if (t.line_feeds != 0) // without any LF, cr_line_ends says it
-        cause(finding_kind::cr_inside, t.cr_inside, out);
+        cause(finding_kind::cr_inside, view.causes[CR_INSIDE], out);
 }
 
 // --- Effects ---
@@ -208,6 +211,9 @@ void effects(const check_input &in, const system_view &view, report &out)
     }
     if (view.tips == 0)
         return;
+    if (!view.bankers.lines.empty())
+        add(out, at_lines(finding_kind::bankers, view.bankers.lines, view.bankers.quote,
+                          {0, view.tips}));
     if (view.written < view.tips)
         add(out, make_finding(finding_kind::written_cut, {view.written, view.tips}));
     else if (view.written > view.tips && !view.written_from_causes)

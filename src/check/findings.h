@@ -52,8 +52,10 @@ enum class finding_kind : unsigned char {
     row_numbers,   // the numbers that the lines begin with, counting up
     label_numbers, // the numbers of labels; the word is the first, with its mark
     names,         // names and numbers in them; the word is the first
-    dates,         // dates, amounts and times
+    dates,         // dates and amounts
+    times,         // times of day
     cr_inside,     // a CR without LF between outcomes (no [0])
+    bankers,       // lines of one tip, as a banker written once is: [1] the system's tips
 
     // What becomes of the system. [0]: the count written for every line,
     // [1]: the count the system's lines hold.

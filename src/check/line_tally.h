@@ -1,17 +1,18 @@
 // The tally of what each line of a system file holds, for sysorient-check:
 // how many outcomes, how many of them are tips and how many come from text
-// (a label's number, a name, a date or an amount, a number the line begins
-// with), and the traps around them (a CR that ends no line, the end mark
-// with text behind it, single-byte text behind UTF-16). It takes the text as
-// the reader hands it to a text_watcher, so it sees the file exactly as the
-// reader does, through the same byte classes. It holds facts, not
-// judgements: what they mean for the user is decided by the findings.
+// (a label's number, a name, a date, an amount or a time, a number the line
+// begins with), and the traps around them (a CR that ends no line, the end
+// mark with text behind it, single-byte text behind UTF-16). It takes the
+// text as the reader hands it to a text_watcher, so it counts outcomes and
+// lines by the reader's own rules (byte_classes.h); its words are read as
+// characters, in the encoding the file is decided to have. It holds facts,
+// not judgements: what they mean for the user is decided by the findings.
 // Memory stays the same at any input size; the caller owns the tally.
 #ifndef SYSORIENT_LINE_TALLY_H
 #define SYSORIENT_LINE_TALLY_H
 
 #include "check/line_set.h"
-#include "read/fill_paths.h"
+#include "check/text_characters.h"
 #include "read/system_reader.h"
 #include "system_table.h"
 
@@ -30,9 +31,6 @@ constexpr int ROW_NUMBER_DIGITS_MAX = 9; // a longer number is no row number
 constexpr int QUOTE_TEXT = 4 * QUOTE_MAX;
 constexpr int QUOTE_BYTES = 2 * QUOTE_TEXT; // the file's bytes of them
 
-// How a quote's bytes stand for characters.
-enum class text_encoding : unsigned char { bytes, utf16le, utf16be };
-
 // The start of a line as the file holds it, up to QUOTE_TEXT places:
 // without its line end, with the end mark only where that is asked.
 struct line_quote {
@@ -41,30 +39,41 @@ struct line_quote {
     text_encoding encoding;
 };
 
-// A word or number as it stands in the file (ASCII letters and digits),
-// its first TOKEN_MAX characters, with the mark after it.
+// A word or number as the file holds it: its first bytes (of UTF-16, its
+// code units), enough for TOKEN_MAX characters, and the mark after it
+// where it is a label's number.
 struct quoted_word {
-    unsigned char bytes[TOKEN_MAX];
+    static constexpr int BYTES = 4 * TOKEN_MAX;
+    unsigned char bytes[BYTES];
     int length;
-    std::int64_t full_length;
-    unsigned char mark; // the ':' or '.' after a label's number, or 0
+    unsigned char mark; // ':', '.' or ')', or 0
 };
 
-// What makes outcomes of a line text rather than tips.
-enum cause_bit : unsigned {
-    LABEL_NUMBER = 1, // "Spiel 1:", "1. "
-    NAME = 2,         // "Mexiko", "Schalke 04", "13er", "1. FC"
-    DATE = 4,         // "12.10.2024", "0,50", "20:30"
+// What a line holds that a finding names, one entry a kind. The first
+// TEXT_CAUSES make outcomes of text rather than tips.
+enum line_cause : unsigned char {
+    LABEL_NUMBER, // "Spiel 1:", "1. ", "Reihe 12)", "Spiel Nr. 3:"
+    NAME,         // "Mexiko", "Schalke 04", "13er", "1. FC"
+    DATE,         // "12.10.2024", "12.10.", "0,50"
+    TIME,         // "15:30"
+    CR_INSIDE,    // a CR without LF between outcomes
+    BANKER,       // one tip, and no word but a label's or "Bank"
+    // As BANKER, with the tips of a number the line begins with aside.
+    BANKER_NUMBERED,
+    LINE_CAUSES,
 };
+constexpr int TEXT_CAUSES = CR_INSIDE;
 
 // What a line with outcomes holds.
 struct line_counts {
     std::int64_t line;
-    std::int64_t outcomes;  // all of them
-    std::int64_t tips;      // those that are no label's number, name, date or amount
-    std::int64_t lead_tips; // of the tips, those of a number the line begins with
-    bool letters;           // an ASCII letter that is no outcome
-    unsigned causes;        // cause_bit of its outcomes that are no tips
+    std::int64_t outcomes;          // all of them
+    std::int64_t tips;              // those that no cause makes text
+    std::int64_t lead_tips;         // of the tips, those of the number the line begins with
+    bool letters;                   // a letter that is no outcome
+    bool text_like;                 // letters, and no label or "Bank": a heading or footer, perhaps
+    unsigned causes;                // bits (1 << line_cause) of what it holds
+    std::int64_t from[TEXT_CAUSES]; // the outcomes each cause made text
 };
 
 // A line with outcomes, and its quote. The quote is many times the size of
@@ -74,10 +83,10 @@ struct line_summary : line_counts {
     line_quote quote;
 };
 
-// Lines with outcomes from one cause: which, the first one's quote and word,
-// and how many outcomes the cause made in all. The quote of its first line
-// past the head window is kept too, in case the first lines turn out to be
-// a heading.
+// Lines of one kind (line_cause): which, the first one's quote and word,
+// and the outcomes the cause made of them. The quote and word of its first
+// line past the head window are kept too, in case the first lines turn out
+// to be a heading.
 struct cause_lines {
     line_set lines;
     line_quote quote;
@@ -111,18 +120,6 @@ class tip_counts {
     [[nodiscard]] std::int64_t most_common(std::int64_t preferred) const;
     // Whether a line of this count would be one of its group's first.
     bool wants_quote(std::int64_t tips);
-    // Whether a line of this count adds only to the counts: it is the count
-    // of the line before, whose first lines are all kept.
-    [[nodiscard]] bool repeats(std::int64_t tips) const
-    {
-        return last_ != nullptr && last_->tips == tips && last_->total >= NOTES_KEPT;
-    }
-    // Adds a line that repeats().
-    void add_again(std::int64_t tips)
-    {
-        count_in(bin_of(tips));
-        ++last_->total;
-    }
     [[nodiscard]] int group_count() const { return group_count_; }
     [[nodiscard]] const count_group &group(int g) const { return groups_[g]; }
 
@@ -134,36 +131,32 @@ class tip_counts {
     }
     count_group *group_of(std::int64_t tips);
     std::int64_t bins_[BINS] = {};
-    // One more line in the bin; the most common bin stays known: of equals
-    // the highest, and bin 0 only if it holds more than any other.
-    void count_in(std::int64_t bin)
-    {
-        const std::int64_t lines = ++bins_[bin];
-        const std::int64_t most = bins_[best_];
-        if (lines > most || (lines == most && bin > best_))
-            best_ = bin;
-    }
     std::int64_t top_ = 0;  // the highest bin in use
-    std::int64_t best_ = 0; // the most common bin
+    std::int64_t best_ = 0; // the most common bin: of equals the highest, 0 only if alone
     count_group groups_[GROUPS] = {};
     int group_count_ = 0;
     count_group *last_ = nullptr;
 };
 
-// A run of lines with outcomes that begin with numbers counting up by one,
-// from 0 or 1 (the row numbers of a spreadsheet's first column).
+// A run of lines with outcomes whose first numbers count up by one, from 0
+// or 1: the row numbers of a spreadsheet's first column, or, behind words,
+// the numbers of labels ("Spiel 1", "Nr. 2").
 struct number_run {
     std::int64_t first_line;
     std::int64_t last_line;
     std::int64_t lines;
     std::int64_t next;     // the number the next line must begin with
     std::int64_t outcomes; // outcome characters in the numbers
+    bool after_words;      // the numbers stand behind words
+    quoted_word word;      // the first line's number
 };
 
-// The first and the last lines with outcomes, where headings and footers are.
+// The first and the last lines with outcomes, where headings and footers
+// are; the first lines' words of each cause too.
 struct line_windows {
     static constexpr int LINES = 8;
     line_summary head[LINES];
+    quoted_word head_words[LINES][TEXT_CAUSES];
     int head_count;
     line_summary tail[LINES]; // a ring: the last LINES lines
     int tail_count;
@@ -199,13 +192,10 @@ struct tally_facts {
     const tip_counts *tips;           // by tips
     const tip_counts *tips_not_lead;  // by tips, but for those of a number the line begins with
     line_windows windows;
-    number_run numbers; // the longest run of row numbers, from the first lines on
-    cause_lines labels;
-    cause_lines names;
-    cause_lines dates;
-    cause_lines cr_inside; // a CR without LF between outcomes
+    number_run numbers; // the longest run of first numbers, from the first lines on
+    cause_lines causes[LINE_CAUSES];
     limit_lines limits;
-    std::int64_t lone_crs; // CRs without LF
+    std::int64_t lone_crs; // CRs without LF on lines with outcomes
     std::int64_t line_feeds;
 
     bool end_mark;                        // the input holds one
@@ -215,6 +205,7 @@ struct tally_facts {
     bool text_after_end_mark;             // anything but blanks, line ends and end marks
     watch_end ending;                     // how the input ended for the tally
 
+    text_encoding encoding;
     bool utf16;
     static constexpr int HEAD = 64; // bytes of a file without a mark looked at for UTF-16
     int head_length;
@@ -235,72 +226,75 @@ struct line_start {
     int length; // places copied
 };
 
-// A word or number, its first bytes kept as a line start is: in the text
-// while it lasts, copied when it ends.
+// The word or number being read, its first bytes kept as a line start is.
 struct token_state {
     bool open;
-    bool outcome;            // holds an outcome character
-    bool outcome_letter;     // an outcome that is a letter (x, X)
-    bool letter;             // a letter that is no outcome
-    bool digit;              // a digit that is no outcome
-    const unsigned char *at; // its first byte in the current text, or nullptr once copied
-    unsigned char bytes[TOKEN_MAX];
-    int kept; // bytes copied
-    std::int64_t length;
+    bool letter;         // a letter that is no outcome
+    bool digit;          // a digit that is no outcome ('3' to '9')
+    bool outcome_letter; // an x or X
+    std::int64_t length; // places (UTF-16: code units)
     std::int64_t outcomes;
+    std::int64_t value;      // its value as a number while it has few enough digits, else -1
+    const unsigned char *at; // its first place in the current text, or nullptr once copied
+    quoted_word word;        // what is copied of it
+};
+
+// Where a line stands while its words are read: before any word, after
+// words only (where a label's number may follow), or past that.
+enum class lead_place : unsigned char { start, words, done };
+
+// A number of a group.
+struct number_part {
+    std::int64_t value; // -1: too long to keep
+    std::int64_t digits;
+    std::int64_t outcomes;
+    bool other_digit; // a digit that is no outcome
 };
 
 // Numbers joined by '.', ',' or ':' with nothing between ("12.10.2024",
-// "0,50", "20:30"), or a number alone.
+// "0,50", "15:30", "1,0,2"), or a number alone.
 struct number_group {
-    int numbers;
-    bool long_number; // more than one digit, or a digit that is no outcome
+    static constexpr int PARTS = 3; // kept: a date has three
+    int count;
+    number_part parts[PARTS];
+    unsigned char marks[PARTS - 1];
+    unsigned char joining; // the mark before the last number
     std::int64_t outcomes;
-    quoted_word first;           // the first number
-    std::int64_t first_outcomes; // outcome characters in it
-    bool other_digit;            // a digit in it that is no outcome
-    bool first_is_lead;          // it begins its line
-    bool after_first_word;       // the line begins with a word with a letter, and then it
-};
-
-// What follows a number: the mark right after it (0 if none), that mark's
-// class, and whether a blank follows the mark.
-struct number_follow {
-    unsigned char mark;
-    unsigned char cls;
-    bool blank_after;
+    std::int64_t rest_tips;  // outcomes of the numbers after the first, as tips
+    std::int64_t rest_names; // of those after the first that hold a digit that is no outcome
+    quoted_word first;
+    lead_place lead; // where the line stood when it began
 };
 
 // The line being read.
 struct line_state {
     std::int64_t outcomes;
-    std::int64_t label_outcomes;
-    std::int64_t name_outcomes;
-    std::int64_t date_outcomes;
-    std::int64_t lead_tips;  // outcomes of a number the line begins with, counted as tips
-    std::int64_t lead_value; // that number, or -1
-    std::int64_t tokens;     // words and numbers closed so far
-    bool letters;            // an ASCII letter that is no outcome
-    bool has_word;           // a letter or digit that is no outcome
-    bool after_word;         // the last word closed held a letter
-    bool lone_cr;            // a CR without LF after an outcome
-    bool cr_inside;          // and an outcome after that
-    bool label_waits;        // a number before ". ": a label, unless a word follows
-    quoted_word waiting;     // that number
-    std::int64_t waiting_outcomes;
+    std::int64_t from[TEXT_CAUSES]; // outcomes each cause made text
+    quoted_word words[TEXT_CAUSES]; // the first word of each
+    std::int64_t lead_tips;         // outcomes of the line's first number, as tips
+    std::int64_t lead_value;        // that number, or -1
+    quoted_word lead_word;          // and as it stands
+    bool lead_after_words;          // it stands behind words
+    lead_place lead;
+    bool letters;
+    bool labelled; // a label, its number an outcome or not
+    bool bank;     // a word beginning with "Bank"
+    unsigned causes;
+    std::int64_t lone_crs;
+    bool lone_cr; // a CR without LF after an outcome
+    bool group_open;
+    unsigned char mark_waits; // a mark after the group's last number, until a digit or not
     number_group group;
-    bool group_open;   // the group may go on
-    unsigned causes;   // cause_bit of the line so far
-    quoted_word label; // the first label's number
-    quoted_word name;  // the first name or number in one
+    bool label_waits; // a number before ". ": a label unless a word follows
+    bool waiting_may_label;
+    quoted_word waiting;
+    std::int64_t waiting_outcomes;
 };
 
 class line_tally {
   public:
-    // The reader's path's classifier of chunks, which the tally uses.
-    using classifier = void (*)(const unsigned char *, std::size_t, chunk_classes *);
     // Starts a new tally; the earlier one's facts are gone.
-    void start(classifier classify_chunks);
+    void start();
     // A watcher that hands the reader's text to this tally.
     text_watcher watcher();
     // The facts, once the reading is done.
@@ -310,56 +304,44 @@ class line_tally {
     void end(watch_end how, int odd_byte);
 
   private:
-    // line_tally.cpp: the text, the byte way.
+    // tally_text.cpp: the text as it comes, and a character at a time.
+    void decide_encoding();
+    void process(const watched_text &t);
+    void splice(watched_text &t);
+    void keep_cut_character(watched_text &t);
     void keep_what_the_text_holds();
-    const unsigned char *chunks(const unsigned char *p, const unsigned char *text_end);
-    void carry_text_on(const unsigned char *p);
     void note_head(const watched_text &t);
     void note_tail(const watched_text &t);
     void after_end_mark(const unsigned char *p, const unsigned char *end);
+    void scan(const unsigned char *p, const unsigned char *end);
+    const unsigned char *pass_line(const unsigned char *p, const unsigned char *end);
+    const unsigned char *tips_run(const unsigned char *p, const unsigned char *end);
+    const unsigned char *step(const unsigned char *p, const unsigned char *end);
+    const unsigned char *decode(const unsigned char *p, const unsigned char *end,
+                                unsigned char &c) const;
+    const unsigned char *word_run(const unsigned char *p, const unsigned char *end,
+                                  unsigned char c);
+    void separator(const unsigned char *p, unsigned char c);
     void lone_cr();
     void add_outcomes(std::int64_t n);
-    void carriage_return(const unsigned char *p);
-    void scan(const unsigned char *p, const unsigned char *end);
-    // tally_chunks.cpp: the chunk way.
-    [[nodiscard]] bool watching_row_numbers() const;
-    void pair_last_crs(const unsigned char *p, std::ptrdiff_t count, const unsigned char *text_end);
-    [[nodiscard]] bool amid_tips(const chunk_classes &m) const;
-    void tips_chunk(const unsigned char *p, const chunk_classes &m);
-    [[nodiscard]] static bool quiet_bytes(const chunk_classes &m);
-    [[nodiscard]] bool quiet(const chunk_classes &m) const;
-    std::ptrdiff_t past_quiet_lines(std::ptrdiff_t from, std::ptrdiff_t count);
-    [[nodiscard]] bool plain(const chunk_classes &m) const;
-    void chunk_words(const chunk_classes &m, int from);
-    void lines_without_outcomes(const unsigned char *p, const chunk_classes &m);
-    void chunk_lines(const unsigned char *p, const chunk_classes &m);
-    void carry_token(const unsigned char *p, const chunk_classes &m);
-    void count_chunk(const unsigned char *p, const chunk_classes &m);
-    void quiet_chunk(const unsigned char *p, const chunk_classes &m);
     // tally_words.cpp: words and numbers.
     void open_token(const unsigned char *at);
-    void add_to_token(const unsigned char *p, unsigned char c);
     void copy_token();
     [[nodiscard]] quoted_word token_word() const;
-    void add_cause(unsigned cause, std::int64_t outcomes, const quoted_word &w);
+    void add_cause(line_cause cause, std::int64_t outcomes, const quoted_word &w);
     void settle_waiting_label(bool word_follows);
-    void single_number(const number_group &g, const number_follow &follow);
-    void close_group(const number_follow &follow);
-    void number_token(const unsigned char *p, const unsigned char *end);
-    void settle_pending_mark(const unsigned char *p);
-    void close_token(const unsigned char *p, const unsigned char *end);
-    void close_line_words(const unsigned char *p, const unsigned char *end);
+    void single_number(const number_part &n, unsigned char follow, bool blank_after);
+    void settle_group(unsigned char follow, bool blank_after);
+    void number_closed(unsigned char c, unsigned char byte);
+    void close_token(unsigned char c, unsigned char byte);
+    void close_line_words();
     // tally_lines.cpp: lines.
     void line_end(const unsigned char *p);
     void end_mark(const unsigned char *p);
-    void end_line(const unsigned char *p, const unsigned char *end);
+    void end_line();
     void reset_line();
-    void summarise(line_summary &s) const;
     void count_line();
     void note_causes(const line_summary &s);
-    [[nodiscard]] bool settled(std::int64_t tips) const;
-    bool settled_line(const unsigned char *start, const unsigned char *end, std::int64_t outcomes);
-    void count_settled_line(std::int64_t tips);
     void note_limits(const line_counts &s);
     void note_window(const line_summary &s);
     void note_tail(const line_counts &s);
@@ -377,12 +359,17 @@ class line_tally {
     line_start tail_starts_[line_windows::LINES] = {}; // the tail window's lines
     line_summary summary_{};                           // the line being counted
     watched_text text_{};                              // the text being tallied
-    classifier classify_chunks_ = nullptr;
-    static constexpr int BATCH = 16; // chunks classified at a time
-    chunk_classes batch_[BATCH] = {};
-    bool pending_cr_ = false; // a CR at the end of the text so far
-    int pending_mark_ = 0;    // a mark after a number at the end of it, or -1 (from start())
-    bool ended_ = false;      // past the end mark
+    bool decided_ = false;                             // the encoding is known
+    bool whole_ = false;                               // the input has ended
+    bool pending_cr_ = false;                          // a CR whose next character is not known yet
+    bool ended_ = false;                               // past the end mark
+    // The first bytes, until the encoding is decided by them.
+    unsigned char head_[ENCODING_HEAD] = {};
+    std::size_t head_count_ = 0;
+    // A character cut by the end of a text: its places, and their code units.
+    unsigned char cut_[8] = {};
+    unsigned char cut_units_[16] = {};
+    int cut_count_ = 0;
 };
 
 } // namespace sysorient

@@ -93,9 +93,16 @@ constexpr message GERMAN_MESSAGES[] = {
     {finding_kind::dates,
      "{L|Zeile|Zeilen} {lines}: »{quote}«: Ein Datum oder Betrag enthält 0, 1 oder 2, und "
      "die werden als Tipps gelesen: Löschen Sie diese Angaben"},
+    {finding_kind::times,
+     "{L|Zeile|Zeilen} {lines}: »{quote}«: Eine Uhrzeit, etwa »{word}«, enthält 0, 1 oder 2, und "
+     "die werden als Tipps gelesen: Löschen Sie die Uhrzeiten"},
     {finding_kind::cr_inside,
      "{L|Zeile|Zeilen} {lines}: »{quote}«: Ein Mac-Zeilenende (nur CR) beendet die Zeile "
      "nicht: Die Tipps dahinter werden in derselben Zeile gelesen"},
+    {finding_kind::bankers,
+     "{L|Zeile|Zeilen} {lines}: »{quote}«: ein Tipp, die übrigen Zeilen haben {1}: "
+     "{L|Ist es ein Bankspiel|Sind es Bankspiele}, schreiben Sie den Tipp in jede Tippreihe, also "
+     "{1}-mal"},
     {finding_kind::without_text,
      "system.txt: Ohne diese Zeilen sind es {0} {0|Spiel|Spiele} mit {1} "
      "{1|Tippreihe|Tippreihen}"},

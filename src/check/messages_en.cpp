@@ -85,9 +85,16 @@ constexpr message ENGLISH_MESSAGES[] = {
     {finding_kind::dates,
      "{L|line|lines} {lines}: \"{quote}\": a date or an amount holds 0, 1 or 2, which are "
      "read as tips: delete {L|it|them}"},
+    {finding_kind::times,
+     "{L|line|lines} {lines}: \"{quote}\": a time of day, such as \"{word}\", holds 0, 1 or 2, "
+     "which are read as tips: delete the times"},
     {finding_kind::cr_inside,
      "{L|line|lines} {lines}: \"{quote}\": a line end of the old Mac kind (CR alone) does "
      "not end the line: the tips after it are read on the same line"},
+    {finding_kind::bankers,
+     "{L|line|lines} {lines}: \"{quote}\": one tip, the other lines hold {1}: if "
+     "{L|it is a banker|they are bankers}, write {L|its tip|the tip} in every tip row, "
+     "{1} times"},
     {finding_kind::without_text,
      "system.txt: without these lines it is {0} {0|game|games} of {1} {1|tip row|tip rows}"},
     {finding_kind::other_reading,

@@ -19,10 +19,9 @@ struct quote_characters {
     int count;
 };
 
-// UTF-16 by its encoding; bytes as UTF-8 where they are valid UTF-8 (a
-// sequence cut at the quote's end included), otherwise as Windows-1252,
-// the ANSI code page of a Western or German Windows. A tab is shown as a
-// blank, a byte-order mark not at all.
+// The quote's characters in the file's encoding, up to QUOTE_MAX of them,
+// a character cut at the quote's end left out. A tab is shown as a blank,
+// a byte-order mark at the start not at all.
 quote_characters characters_of(const line_quote &q);
 
 } // namespace sysorient

@@ -117,22 +117,13 @@ void put_quote(const line_quote &q, char32_t closing_quote, line_text &out)
         out.put_quoted(shown.characters[i], closing_quote);
 }
 
-// A word of the quoted line, decoded as the line is. In UTF-16 a word holds
-// the text as the reader narrowed it, whose bytes from 0x80 on differ from
-// path to path: each of them is shown as a character that is not shown.
+// A word of the quoted line, decoded as the line is.
 void put_word(const finding &f, char32_t closing_quote, line_text &out)
 {
-    if (f.quote.encoding != text_encoding::bytes) {
-        for (int i = 0; i < f.word.length; ++i) {
-            const unsigned char b = f.word.bytes[i];
-            out.put_quoted(b < 0x80 ? b : NOT_SHOWN, closing_quote);
-        }
-        return;
-    }
     line_quote word{};
     std::memcpy(word.bytes, f.word.bytes, static_cast<std::size_t>(f.word.length));
     word.length = f.word.length;
-    word.encoding = text_encoding::bytes;
+    word.encoding = f.quote.encoding;
     put_quote(word, closing_quote, out);
 }
 

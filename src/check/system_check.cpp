@@ -3,16 +3,13 @@
 // gives the facts that the findings are made of.
 #include "check/system_check.h"
 
-#include "read/fill_paths.h"
-
 namespace sysorient {
 
 int check_system(system_table &table, byte_source source, check_state &state, read_path path)
 {
-    const path_entry *entry = path_entry_of(path);
-    if (entry == nullptr)
+    if (!read_path_available(path))
         return CHECK_UNREADABLE;
-    state.tally.start(entry->functions.classify_chunks);
+    state.tally.start();
     const int status = read_system_watched(table, source, state.tally.watcher(), path);
     judge({table, status, state.tally.finish(), state.files}, state.findings);
     if (status == READ_FAILED)

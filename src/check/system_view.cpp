@@ -8,9 +8,9 @@
 namespace sysorient {
 namespace {
 
-// A column of row numbers counts past the outcomes' digits (to 3 at least:
-// a number no tip could be), and numbers every line of the system.
-constexpr std::int64_t ROW_NUMBER_REACHES = 3;
+// Counting numbers count past the outcomes' digits (to 3 at least: a
+// number no tip could be), and number every line of the system.
+constexpr std::int64_t NUMBERS_REACH = 3;
 
 // The other reading explains a file too large if it has at least this many
 // games and tip rows.
@@ -33,24 +33,29 @@ void add_text_line(cause_lines &c, const line_summary &line)
     c.outcomes += line.outcomes;
 }
 
-// A text line at the start or end: words, and at most this share of the
-// system's tips ("Total 12" below games of 6 tips).
+// A text line at the start or end: words, no label, and at most this share
+// of the system's tips ("Total 12" below games of 6 tips).
 constexpr std::int64_t TEXT_LINE_TIPS_DIVISOR = 2;
 
 bool text_line(const system_view &v, const line_summary &line)
 {
-    return line.letters && TEXT_LINE_TIPS_DIVISOR * v.tips_of(line) <= v.tips;
+    return line.text_like && TEXT_LINE_TIPS_DIVISOR * v.tips_of(line) <= v.tips;
 }
 
-// The heading: the first lines, as long as they are text lines. The footer:
-// the last ones, the heading's aside.
-void heading_and_footer(system_view &v)
+// The heading: the first lines, as long as they are text lines, or, above
+// numbered lines, every line. The footer: the last text lines, the
+// heading's aside.
+void heading_and_footer(system_view &v, std::int64_t numbered_from)
 {
     const line_windows &w = v.facts->windows;
     v.heading = cause_lines{};
     v.footer = cause_lines{};
-    for (int i = 0; i < w.head_count && text_line(v, w.head[i]); ++i)
+    for (int i = 0; i < w.head_count; ++i) {
+        const bool above = w.head[i].line < numbered_from;
+        if (!above && (numbered_from != 0 || !text_line(v, w.head[i])))
+            break;
         add_text_line(v.heading, w.head[i]);
+    }
     const line_summary *tail[line_windows::LINES];
     const int count = tail_in_order(w, tail);
     int first = count;
@@ -71,57 +76,80 @@ void count_the_lines(system_view &v, bool numbered)
     v.numbered = numbered;
     v.counts = numbered ? v.facts->tips_not_lead : v.facts->tips;
     v.tips = v.counts->most_common(v.tips_of(v.facts->last));
-    heading_and_footer(v);
 }
 
-// Whether the lines begin with row numbers: decided by the count of tips
-// without those numbers.
+// Whether the lines' first numbers are text: they count up past the tips'
+// digits over every line from the run's first to the footer. The lines
+// above the run are a heading then, whatever they hold (a spreadsheet's
+// header row).
 void choose_count(system_view &v)
 {
     const number_run &run = v.facts->numbers;
     count_the_lines(v, true);
-    const std::int64_t system_lines = v.facts->lines_with_outcomes - v.text_lines.lines;
-    if (run.lines >= system_lines && run.next > ROW_NUMBER_REACHES)
+    heading_and_footer(v, 0);
+    const line_windows &w = v.facts->windows;
+    std::int64_t above = 0;
+    std::int64_t below = 0;
+    for (int i = 0; i < w.head_count; ++i)
+        above += w.head[i].line < run.first_line ? 1 : 0;
+    for (int i = 0; i < w.tail_count; ++i)
+        below += w.tail[i].line > run.last_line && v.footer.lines.holds(w.tail[i].line) ? 1 : 0;
+    if (run.next > NUMBERS_REACH && run.lines + above + below == v.facts->lines_with_outcomes) {
+        heading_and_footer(v, run.first_line);
         return;
+    }
     count_the_lines(v, false);
+    heading_and_footer(v, 0);
 }
 
-// Whether a window's line is a text line and holds the cause.
-std::int64_t text_lines_with(const system_view &v, unsigned cause)
+// The outcomes that a cause made text on the heading's and footer's lines,
+// which are all in the windows.
+std::int64_t on_text_lines(const system_view &v, int cause)
 {
     const line_windows &w = v.facts->windows;
-    const auto in = [cause](const cause_lines &text) {
-        return [&text, cause](const line_summary &l) {
-            return text.lines.holds(l.line) && (l.causes & cause) != 0;
-        };
+    const auto of = [cause](const cause_lines &text, const line_summary &l) {
+        return text.lines.holds(l.line) ? l.from[cause] : 0;
     };
-    return std::count_if(w.head, w.head + w.head_count, in(v.heading)) +
-           std::count_if(w.tail, w.tail + w.tail_count, in(v.footer));
+    std::int64_t n = 0;
+    for (int i = 0; i < w.head_count; ++i)
+        n += of(v.heading, w.head[i]);
+    for (int i = 0; i < w.tail_count; ++i)
+        n += of(v.footer, w.tail[i]);
+    return n;
 }
 
-// A cause's lines, those of the heading and footer aside.
-cause_lines without_text_lines(const system_view &v, const cause_lines &c, unsigned cause)
+// A cause's lines, those of the heading and footer aside; its quote and
+// word are then its first other line's.
+cause_lines without_text_lines(const system_view &v, const cause_lines &c, int cause)
 {
     cause_lines kept = c;
     kept.lines = line_set{};
+    std::int64_t text = 0;
     for (int r = 0; r < c.lines.run_count; ++r)
         for (std::int64_t l = c.lines.runs[r].first; l <= c.lines.runs[r].last; ++l)
             if (!v.text_lines.holds(l))
                 kept.lines.add(l);
-    kept.lines.lines = c.lines.lines - text_lines_with(v, cause);
+            else
+                ++text;
+    kept.lines.lines = c.lines.lines - text;
+    if (cause < TEXT_CAUSES)
+        kept.outcomes -= on_text_lines(v, cause);
+    const line_windows &w = v.facts->windows;
     const std::int64_t first = kept.lines.first_line();
-    if (first != c.lines.first_line()) {
-        kept.quote = c.quote_after_head;
-        kept.word = c.word_after_head;
-        for (const line_summary &l : v.facts->windows.head)
-            if (l.line == first)
-                kept.quote = l.quote;
-    }
+    if (first == c.lines.first_line())
+        return kept;
+    kept.quote = c.quote_after_head;
+    kept.word = c.word_after_head;
+    for (int i = 0; i < w.head_count; ++i)
+        if (w.head[i].line == first) {
+            kept.quote = w.head[i].quote;
+            kept.word = cause < TEXT_CAUSES ? w.head_words[i][cause] : quoted_word{};
+        }
     return kept;
 }
 
-// The row numbers: the lines of the run, and the outcomes in their numbers.
-cause_lines row_numbers_of(const system_view &v)
+// The counting numbers: the lines of the run, and the outcomes in them.
+cause_lines numbers_of(const system_view &v)
 {
     const number_run &run = v.facts->numbers;
     cause_lines c{};
@@ -131,19 +159,26 @@ cause_lines row_numbers_of(const system_view &v)
     c.lines.runs[0] = {run.first_line, run.last_line};
     c.lines.lines = run.lines;
     c.outcomes = run.outcomes;
+    c.word = run.word;
     for (const line_summary &l : v.facts->windows.head)
         if (l.line == run.first_line)
             c.quote = l.quote;
     return c;
 }
 
-void causes_of(system_view &v)
+void causes_of(system_view &v, const system_table &table)
 {
     const tally_facts &f = *v.facts;
-    v.labels = without_text_lines(v, f.labels, LABEL_NUMBER);
-    v.names = without_text_lines(v, f.names, NAME);
-    v.dates = without_text_lines(v, f.dates, DATE);
-    v.row_numbers = row_numbers_of(v);
+    for (int k = 0; k <= TEXT_CAUSES; ++k)
+        v.causes[k] = without_text_lines(v, f.causes[k], k);
+    v.numbers = numbers_of(v);
+    v.banker_bit = 0;
+    v.bankers = cause_lines{};
+    if (table.line_is_tip_row == 0 && v.tips >= 2) {
+        const line_cause kind = v.numbered ? BANKER_NUMBERED : BANKER;
+        v.banker_bit = 1U << kind;
+        v.bankers = without_text_lines(v, f.causes[kind], kind);
+    }
 }
 
 // Read the other way: within the limits, and its games and tip rows.
@@ -205,13 +240,13 @@ void too_large(system_view &v, const system_table &table, int status)
     }
 }
 
-// Lines of the system (text lines aside) whose count of tips is neither
-// the system's nor 0 (all text).
+// Lines of the system (text lines and bankers aside) whose count of tips
+// is neither the system's nor 0 (all text).
 void odd_lines_of(system_view &v)
 {
     const std::int64_t text_odd = v.text_lines.lines - text_lines_of(v, 0);
     v.odd_lines = v.facts->lines_with_outcomes - v.counts->lines_with(v.tips) -
-                  v.counts->lines_with(0) - text_odd;
+                  v.counts->lines_with(0) - text_odd - v.bankers.lines.lines;
     v.odd_lines = std::max<std::int64_t>(v.odd_lines, 0);
 }
 
@@ -227,7 +262,7 @@ const line_summary *system_view::next_odd(std::int64_t after) const
         const auto kept = static_cast<int>(std::min<std::int64_t>(group.total, NOTES_KEPT));
         for (int i = 0; i < kept; ++i) {
             const line_summary &l = group.first[i];
-            if (l.line > after && !text_lines.holds(l.line) &&
+            if (l.line > after && !text_lines.holds(l.line) && (l.causes & banker_bit) == 0 &&
                 (next == nullptr || l.line < next->line))
                 next = &l;
         }
@@ -242,7 +277,7 @@ system_view view_of(const system_table &table, int status, const tally_facts &fa
     v.written = facts.last.outcomes;
     other_reading(v, table);
     choose_count(v);
-    causes_of(v);
+    causes_of(v, table);
     v.written_from_causes =
         facts.last.outcomes != v.tips_of(facts.last) && !v.text_lines.holds(facts.last.line);
     if (status == READ_TOO_MANY_GAMES || status == READ_TOO_MANY_TIP_ROWS)

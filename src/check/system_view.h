@@ -22,7 +22,7 @@ struct system_view {
     bool other_explains; // and, for a file too large, it explains it
 
     // The system's lines.
-    bool numbered;            // they begin with row numbers
+    bool numbered;            // their first numbers count up, and are text
     const tip_counts *counts; // their counts of tips, as numbered says
     std::int64_t tips;        // the count most of them hold
     std::int64_t written;     // the count written for every line: the last line's
@@ -36,10 +36,11 @@ struct system_view {
     // Lines whose outcomes come from text, the heading's and footer's aside.
     cause_lines heading;
     cause_lines footer;
-    cause_lines row_numbers;
-    cause_lines labels;
-    cause_lines names;
-    cause_lines dates;
+    cause_lines numbers; // the counting numbers: row numbers, or labels' behind words
+    cause_lines causes[TEXT_CAUSES + 1]; // the tally's, CR_INSIDE last
+    // Lines of one tip in a system of games, as a banker written once is.
+    cause_lines bankers;
+    unsigned banker_bit; // the cause bit of such lines as numbered says, or 0
 
     // A file too large: what makes it so.
     bool fits_without_text; // without its text lines it fits
@@ -51,7 +52,7 @@ struct system_view {
     const tally_facts *facts;
 
     // A line's count of tips, as the system's lines are counted.
-    [[nodiscard]] std::int64_t tips_of(const line_summary &line) const
+    [[nodiscard]] std::int64_t tips_of(const line_counts &line) const
     {
         return numbered ? line.tips - line.lead_tips : line.tips;
     }

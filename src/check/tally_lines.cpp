@@ -8,7 +8,8 @@
 namespace sysorient {
 namespace {
 
-// Row numbers are looked for from one of the first lines with outcomes on.
+// The lines' first numbers are looked at from one of the first lines with
+// outcomes on.
 constexpr std::int64_t NUMBERS_START_WITHIN = line_windows::LINES;
 
 constexpr quoted_word NO_WORD{};
@@ -67,7 +68,10 @@ count_group *tip_counts::group_of(std::int64_t tips)
 void tip_counts::add(const line_summary &line, std::int64_t tips)
 {
     const std::int64_t bin = bin_of(tips);
-    count_in(bin);
+    const std::int64_t lines = ++bins_[bin];
+    const std::int64_t most = bins_[best_];
+    if (lines > most || (lines == most && bin > best_))
+        best_ = bin;
     top_ = std::max(top_, bin);
     if (count_group *g = group_of(tips)) {
         if (g->total < NOTES_KEPT)
@@ -98,7 +102,7 @@ std::int64_t tip_counts::most_common(std::int64_t preferred) const
 void line_tally::line_end(const unsigned char *p)
 {
     ++facts_.line_feeds;
-    end_line(p, text_.bytes + text_.count);
+    end_line();
     ++facts_.lines;
     start_at(current_, text_, p + 1);
 }
@@ -109,61 +113,56 @@ void line_tally::end_mark(const unsigned char *p)
     facts_.end_mark = true;
     facts_.end_mark_line.line = facts_.lines;
     keep_start(end_mark_, current_);
-    end_line(p, text_.bytes + text_.count);
+    end_line();
     after_end_mark(p + 1, text_.bytes + text_.count);
 }
 
-// A line ends at p: at a line end, at the end mark, or at the end of the
-// input.
-void line_tally::end_line(const unsigned char *p, const unsigned char *end)
+// A line ends: at a line end, at the end mark, or at the end of the input.
+void line_tally::end_line()
 {
-    if (token_.open || line_.group_open || line_.label_waits)
-        close_line_words(p, end);
+    close_line_words();
     if (line_.outcomes != 0)
         count_line();
     reset_line();
 }
 
+// The words it held are read only where its causes say so, and stay.
 void line_tally::reset_line()
 {
-    line_.outcomes = line_.label_outcomes = line_.name_outcomes = line_.date_outcomes = 0;
-    line_.lead_tips = 0;
-    line_.lead_value = -1;
-    line_.tokens = 0;
-    line_.causes = 0;
-    line_.letters = line_.has_word = line_.after_word = false;
-    line_.lone_cr = line_.cr_inside = line_.label_waits = line_.group_open = false;
-}
-
-// The line's counts, and no quote yet.
-void line_tally::summarise(line_summary &s) const
-{
-    s.line = facts_.lines;
-    s.outcomes = line_.outcomes;
-    s.tips = line_.outcomes - line_.label_outcomes - line_.name_outcomes - line_.date_outcomes;
-    s.lead_tips = line_.lead_tips;
-    s.letters = line_.letters;
-    s.causes = line_.causes;
-    s.quote.length = 0;
+    line_state &l = line_;
+    l.outcomes = l.lead_tips = l.lone_crs = 0;
+    std::fill(l.from, l.from + TEXT_CAUSES, 0);
+    l.lead_value = -1;
+    l.lead = lead_place::start;
+    l.lead_after_words = l.letters = l.labelled = l.bank = l.lone_cr = false;
+    l.causes = 0;
+    l.group_open = l.label_waits = false;
+    l.mark_waits = 0;
 }
 
 void line_tally::count_line()
 {
-    const std::int64_t tips =
-        line_.outcomes - line_.label_outcomes - line_.name_outcomes - line_.date_outcomes;
-    if (settled(tips)) {
-        count_settled_line(tips);
-        return;
-    }
     line_summary &s = summary_;
-    summarise(s);
-    const quote_how how{facts_.utf16, text_.big_endian, false};
+    s.line = facts_.lines;
+    s.outcomes = line_.outcomes;
+    s.tips = line_.outcomes;
+    for (int k = 0; k < TEXT_CAUSES; ++k)
+        s.tips -= (s.from[k] = line_.from[k]);
+    s.lead_tips = line_.lead_tips;
+    s.letters = line_.letters;
+    s.text_like = line_.letters && !line_.labelled && !line_.bank;
+    s.causes = line_.causes;
+    if (!s.text_like) // one tip, as a banker is written once
+        s.causes |= (s.tips == 1 ? 1U << BANKER : 0) |
+                    (s.tips - s.lead_tips == 1 ? 1U << BANKER_NUMBERED : 0);
+    s.quote.length = 0;
     if (tips_.wants_quote(s.tips) || tips_not_lead_.wants_quote(s.tips - s.lead_tips) ||
-        line_.causes != 0 || line_.cr_inside || facts_.windows.head_count < line_windows::LINES)
-        s.quote = quote_of(current_, text_, how);
+        s.causes != 0 || facts_.windows.head_count < line_windows::LINES)
+        s.quote = quote_of(current_, text_, {facts_.encoding, false});
     tally_facts &f = facts_;
     ++f.lines_with_outcomes;
     f.max_outcomes = std::max(f.max_outcomes, s.outcomes);
+    f.lone_crs += line_.lone_crs;
     static_cast<line_counts &>(f.last) = s; // its quote is made at the end
     keep_start(last_, current_);
     tips_.add(s, s.tips);
@@ -177,44 +176,12 @@ void line_tally::count_line()
 void line_tally::note_causes(const line_summary &s)
 {
     const bool past_head = facts_.lines_with_outcomes > line_windows::LINES;
-    if ((s.causes & LABEL_NUMBER) != 0)
-        add_to_cause(facts_.labels, {s, line_.label_outcomes, line_.label}, past_head);
-    if ((s.causes & NAME) != 0)
-        add_to_cause(facts_.names, {s, line_.name_outcomes, line_.name}, past_head);
-    if ((s.causes & DATE) != 0)
-        add_to_cause(facts_.dates, {s, line_.date_outcomes, NO_WORD}, past_head);
-    if (line_.cr_inside)
-        add_to_cause(facts_.cr_inside, {s, 0, NO_WORD}, past_head);
-}
-
-// Whether the line only adds to what the lines before it set up: no cause
-// and no row number in it, past the first lines, and of the count of the
-// line before, whose first lines are kept. Most lines of a system are.
-bool line_tally::settled(std::int64_t tips) const
-{
-    return line_.causes == 0 && !line_.cr_inside && line_.lead_tips == 0 && run_.lines == 0 &&
-           facts_.lines_with_outcomes >= line_windows::LINES && tips_.repeats(tips) &&
-           tips_not_lead_.repeats(tips);
-}
-
-// A settled line: no quote, no cause, no window but the tail's, no row
-// number; what count_line does with it, without looking for the rest.
-void line_tally::count_settled_line(std::int64_t tips)
-{
-    tally_facts &f = facts_;
-    ++f.lines_with_outcomes;
-    f.max_outcomes = std::max(f.max_outcomes, line_.outcomes);
-    f.last.line = f.lines;
-    f.last.outcomes = line_.outcomes;
-    f.last.tips = tips;
-    f.last.lead_tips = 0;
-    f.last.letters = line_.letters;
-    f.last.causes = 0;
-    keep_start(last_, current_);
-    tips_.add_again(tips);
-    tips_not_lead_.add_again(tips);
-    note_limits(f.last);
-    note_tail(f.last);
+    for (int k = 0; k < LINE_CAUSES; ++k)
+        if ((s.causes & 1U << k) != 0)
+            add_to_cause(facts_.causes[k],
+                         {s, k < TEXT_CAUSES ? line_.from[k] : 0,
+                          k < TEXT_CAUSES ? line_.words[k] : NO_WORD},
+                         past_head);
 }
 
 void line_tally::note_limits(const line_counts &s)
@@ -230,13 +197,16 @@ void line_tally::note_limits(const line_counts &s)
         l.over_20000.add(s.line);
 }
 
-// The first lines go into the head window, every line into the ring of the
-// tail window; the tail's line starts are kept to quote them at the end.
+// The first lines go into the head window, with their words, and every
+// line into the ring of the tail window; the tail's line starts are kept to
+// quote them at the end.
 void line_tally::note_window(const line_summary &s)
 {
     line_windows &w = facts_.windows;
-    if (w.head_count < line_windows::LINES)
+    if (w.head_count < line_windows::LINES) {
+        std::copy(line_.words, line_.words + TEXT_CAUSES, w.head_words[w.head_count]);
         w.head[w.head_count++] = s;
+    }
     note_tail(s);
 }
 
@@ -249,13 +219,15 @@ void line_tally::note_tail(const line_counts &s)
     w.tail_count = std::min(w.tail_count + 1, line_windows::LINES);
 }
 
-// The run of lines that begin with numbers counting up by one, started at
-// 0 or 1 on one of the first lines; the longest is kept.
+// The run of lines whose first numbers count up by one, started at 0 or 1
+// on one of the first lines, all of them at the lines' starts or all behind
+// words; the longest is kept.
 void line_tally::note_row_number(const line_summary &s)
 {
     number_run &run = run_;
     const std::int64_t value = line_.lead_value;
-    const bool goes_on = run.lines != 0 && value == run.next;
+    const bool after_words = line_.lead_after_words;
+    const bool goes_on = run.lines != 0 && value == run.next && run.after_words == after_words;
     if (!goes_on) {
         if (run.lines > facts_.numbers.lines)
             facts_.numbers = run;
@@ -263,6 +235,8 @@ void line_tally::note_row_number(const line_summary &s)
         if ((value != 0 && value != 1) || facts_.lines_with_outcomes > NUMBERS_START_WITHIN)
             return;
         run.first_line = s.line;
+        run.after_words = after_words;
+        run.word = line_.lead_word;
     }
     ++run.lines;
     run.last_line = s.line;

@@ -77,12 +77,12 @@ line_quote quote_of(const line_start &s, const watched_text &text, quote_how how
     if (!how.through_end_mark)
         cut_at(END_MARK_BYTE);
     const int places = std::min(v.length, QUOTE_TEXT);
+    const bool utf16 =
+        how.encoding == text_encoding::utf16le || how.encoding == text_encoding::utf16be;
     line_quote q{};
-    q.encoding = !how.utf16       ? text_encoding::bytes
-                 : how.big_endian ? text_encoding::utf16be
-                                  : text_encoding::utf16le;
-    q.length = how.utf16 ? 2 * places : places;
-    std::memcpy(q.bytes, how.utf16 ? v.units : v.text, static_cast<std::size_t>(q.length));
+    q.encoding = how.encoding;
+    q.length = utf16 ? 2 * places : places;
+    std::memcpy(q.bytes, utf16 ? v.units : v.text, static_cast<std::size_t>(q.length));
     return q;
 }
 

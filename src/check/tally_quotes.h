@@ -26,8 +26,7 @@ void keep_start(line_start &to, const line_start &from);
 
 // How a quote is taken from a line start.
 struct quote_how {
-    bool utf16;
-    bool big_endian;
+    text_encoding encoding;
     bool through_end_mark; // keep the end mark and what follows it
 };
 

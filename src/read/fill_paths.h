@@ -18,10 +18,6 @@
 //   const char *identity()
 //       The path's own name, from its own source: a test holds each entry of
 //       the table of paths to the functions it names.
-//   void classify_chunks(p, count, out)
-//       For the check of sysorient-check: the masks of every class of
-//       byte_classes.h that it tells apart, of the count chunks of 64 bytes
-//       at p, into out[0] to out[count - 1].
 //
 // portable reads byte by byte (portable_path.cpp); sse2 and avx2 read 64
 // bytes at a time on x86-64 (x86_path.cpp, built once for each instruction
@@ -45,24 +41,12 @@ constexpr int FILL_END_MARK = 3;
 // they are given, and use none of them: the buffer must extend that far.
 constexpr std::size_t FILL_OVERREAD = 128;
 
-// The classes of the 64 bytes of a chunk, a mask each: bit i for byte i.
-struct chunk_classes {
-    std::uint64_t outcomes;  // classes 0 to OUTCOME_MAX
-    std::uint64_t line_ends; // LINE_END
-    std::uint64_t end_marks; // END_MARK_CLASS
-    std::uint64_t words;     // LETTER and DIGIT: letters and digits that are no outcome
-    std::uint64_t digits;    // '0' to '9': DIGIT, and the outcomes that are digits
-    std::uint64_t crs;       // CR
-    std::uint64_t marks;     // COLON, DOT and COMMA
-};
-
 // A path's functions, as the table of paths holds them.
 struct path_functions {
     int (*fill)(system_table &, tip_row_stage &, const unsigned char *, std::size_t);
     void (*finish)(system_table &, tip_row_stage &);
     void (*narrow)(unsigned char *, const unsigned char *, std::size_t, bool);
     const char *(*identity)();
-    void (*classify_chunks)(const unsigned char *, std::size_t, chunk_classes *);
 };
 
 // One entry of the table of paths: the path, its name, whether this
@@ -95,8 +79,7 @@ const path_entry *path_entry_of(read_path path);
     void finish(system_table &table, tip_row_stage &stage);                                        \
     void narrow_utf16(unsigned char *to, const unsigned char *from, std::size_t units,             \
                       bool big_endian);                                                            \
-    const char *identity();                                                                        \
-    void classify_chunks(const unsigned char *p, std::size_t count, chunk_classes *out);
+    const char *identity();
 
 // clang-format off
 namespace portable { SYSORIENT_PATH_FUNCTIONS }

@@ -92,16 +92,6 @@ inline std::uint64_t half_as_bits(bytes16 v, std::size_t h)
     return bits;
 }
 
-// The check's classes (class_runs.h), 16 bytes at a time; a last round of
-// pair sums puts the mask's 8 bytes in the low half.
-using class_bytes = bytes16;
-constexpr int CLASS_BYTES = 16;
-inline class_bytes load_class_bytes(const unsigned char *p) { return load16(p); }
-inline std::uint64_t chunk_bits(const class_bytes (&v)[4])
-{
-    return half_as_bits(pair_sums(gathered(v[0], v[1], v[2], v[3]), bytes16{}), 0);
-}
-
 // A third round of pair sums puts the outcome mask's 8 bytes in the low
 // half and the special mask's in the high half.
 inline chunk_masks classify(const unsigned char *p)
@@ -215,7 +205,6 @@ void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_
 }
 
 #include "read/chunk_walker.h"
-#include "read/class_runs.h"
 
 } // namespace
 
@@ -227,11 +216,6 @@ int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, 
 void finish(system_table &table, tip_row_stage &stage) { finish_chunks(table, stage); }
 
 const char *identity() { return "vector-type"; }
-
-void classify_chunks(const unsigned char *p, std::size_t count, chunk_classes *out)
-{
-    classes_of_chunks(p, count, out);
-}
 
 // In place too: the bytes each step stores lie at or before those it has
 // read, and before those that later steps read.

@@ -88,28 +88,4 @@ void narrow_utf16(unsigned char *to, const unsigned char *from, std::size_t unit
 
 const char *identity() { return "portable"; }
 
-// Adds the byte b, at the place of bit, to the chunk's classes.
-void add_byte(chunk_classes &m, unsigned char b, std::uint64_t bit)
-{
-    const unsigned char c = CLASSES[b];
-    m.outcomes |= c <= OUTCOME_MAX ? bit : 0;
-    m.line_ends |= c == LINE_END ? bit : 0;
-    m.end_marks |= c == END_MARK_CLASS ? bit : 0;
-    m.words |= c == LETTER || c == DIGIT ? bit : 0;
-    m.digits |= b >= '0' && b <= '9' ? bit : 0;
-    m.crs |= c == CR ? bit : 0;
-    m.marks |= c == COLON || c == DOT || c == COMMA ? bit : 0;
-}
-
-// A byte at a time, through the classes.
-void classify_chunks(const unsigned char *p, std::size_t count, chunk_classes *out)
-{
-    for (std::size_t chunk = 0; chunk < count; ++chunk, p += 64) {
-        chunk_classes m{0, 0, 0, 0, 0, 0, 0};
-        for (int i = 0; i < 64; ++i)
-            add_byte(m, p[i], std::uint64_t{1} << i);
-        out[chunk] = m;
-    }
-}
-
 } // namespace sysorient::portable

@@ -50,7 +50,7 @@ bool processor_has_avx2()
 #endif
 
 // clang-format off
-#define SYSORIENT_FUNCTIONS_OF(ns) {ns::fill, ns::finish, ns::narrow_utf16, ns::identity, ns::classify_chunks}
+#define SYSORIENT_FUNCTIONS_OF(ns) {ns::fill, ns::finish, ns::narrow_utf16, ns::identity}
 // clang-format on
 
 // The paths this build has, fastest first; read_path::fastest is the first

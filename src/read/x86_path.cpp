@@ -16,7 +16,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <utility>
 
 #if defined(__AVX2__)
 #include <immintrin.h>
@@ -97,19 +96,6 @@ inline __m256i classes_of(__m256i b)
 inline std::uint64_t mask_of(__m256i v)
 {
     return static_cast<std::uint32_t>(_mm256_movemask_epi8(v));
-}
-
-// The check's classes (class_runs.h), 32 bytes at a time.
-using class_bytes = unsigned char __attribute__((vector_size(32)));
-constexpr int CLASS_BYTES = 32;
-inline class_bytes load_class_bytes(const unsigned char *p)
-{
-    return reinterpret_cast<class_bytes>(load32(p));
-}
-inline std::uint64_t chunk_bits(const class_bytes (&v)[2])
-{
-    return mask_of(reinterpret_cast<__m256i>(v[0])) | mask_of(reinterpret_cast<__m256i>(v[1]))
-                                                          << 32;
 }
 
 // Outcomes are the positive classes; line ends and end marks have the sign bit.
@@ -199,21 +185,6 @@ inline __m128i special_bytes(__m128i b)
     return _mm_cmpeq_epi8(_mm_or_si128(b, _mm_set1_epi8(0x10)), _mm_set1_epi8(END_MARK));
 }
 inline std::uint64_t mask_of(__m128i v) { return static_cast<std::uint16_t>(_mm_movemask_epi8(v)); }
-
-// The check's classes (class_runs.h), 16 bytes at a time.
-using class_bytes = unsigned char __attribute__((vector_size(16)));
-constexpr int CLASS_BYTES = 16;
-inline class_bytes load_class_bytes(const unsigned char *p)
-{
-    return reinterpret_cast<class_bytes>(load16(p));
-}
-inline std::uint64_t chunk_bits(const class_bytes (&v)[4])
-{
-    std::uint64_t bits = 0;
-    for (int i = 0; i < 4; ++i)
-        bits |= mask_of(reinterpret_cast<__m128i>(v[i])) << (16 * i);
-    return bits;
-}
 
 inline chunk_masks classify(const unsigned char *p)
 {
@@ -334,69 +305,6 @@ void move_stage_rows(system_table &table, const tip_row_stage &stage, int first_
 }
 
 #include "read/chunk_walker.h"
-#include "read/class_runs.h"
-
-#if defined(__AVX2__)
-// The check's classes by the halves of each byte (class_runs.h), 32 bytes
-// at a time: each byte's bits of the classes, then a class's bits moved to
-// the bytes' sign bits and gathered.
-struct halves_lookup {
-    __m256i low;
-    __m256i high;
-};
-
-inline halves_lookup halves_lookup_of()
-{
-    const auto table = [](const unsigned char *t) {
-        return _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i *>(t)));
-    };
-    return {table(HALVES.low), table(HALVES.high)};
-}
-
-inline __m256i halves_classes(__m256i v, const halves_lookup &t)
-{
-    const __m256i high = _mm256_and_si256(_mm256_srli_epi16(v, 4), _mm256_set1_epi8(0x0F));
-    return _mm256_and_si256(_mm256_shuffle_epi8(t.low, v), _mm256_shuffle_epi8(t.high, high));
-}
-
-// The bytes whose class has bit A or bit B set; a 16-bit shift moves each
-// byte's bits within the byte as far as the sign bit.
-template <unsigned A, unsigned B> inline std::uint64_t with_bit(__m256i k0, __m256i k1)
-{
-    const auto to_sign = [](__m256i k) {
-        return _mm256_or_si256(_mm256_slli_epi16(k, 7 - A), _mm256_slli_epi16(k, 7 - B));
-    };
-    return mask_of(to_sign(k0)) | mask_of(to_sign(k1)) << 32;
-}
-
-// ASCII letters, and bytes from 0x80 on (by their sign bit).
-inline std::uint64_t letters_or_high(__m256i v)
-{
-    const __m256i folded =
-        _mm256_sub_epi8(_mm256_or_si256(v, _mm256_set1_epi8(0x20)), _mm256_set1_epi8('a'));
-    const __m256i letter = _mm256_cmpeq_epi8(_mm256_min_epu8(folded, _mm256_set1_epi8(25)), folded);
-    return mask_of(_mm256_or_si256(letter, v));
-}
-
-inline chunk_classes halves_classes_of(const unsigned char *p, const halves_lookup &t)
-{
-    const __m256i v0 = load32(p);
-    const __m256i v1 = load32(p + 32);
-    const __m256i k0 = halves_classes(v0, t);
-    const __m256i k1 = halves_classes(v1, t);
-    const std::uint64_t outcomes = with_bit<HALVES_OUTCOME_DIGIT, HALVES_OUTCOME_LETTER>(k0, k1);
-    const std::uint64_t digits = with_bit<HALVES_DIGIT, HALVES_DIGIT>(k0, k1);
-    const std::uint64_t words =
-        (letters_or_high(v0) | letters_or_high(v1) << 32 | digits) & ~outcomes;
-    return {outcomes,
-            with_bit<HALVES_LINE_END, HALVES_LINE_END>(k0, k1),
-            with_bit<HALVES_END_MARK, HALVES_END_MARK>(k0, k1),
-            words,
-            digits,
-            with_bit<HALVES_CR, HALVES_CR>(k0, k1),
-            with_bit<HALVES_COLON, HALVES_DOT_OR_COMMA>(k0, k1)};
-}
-#endif
 
 } // namespace
 
@@ -406,17 +314,6 @@ int fill(system_table &table, tip_row_stage &stage, const unsigned char *bytes, 
 }
 
 void finish(system_table &table, tip_row_stage &stage) { finish_chunks(table, stage); }
-
-void classify_chunks(const unsigned char *p, std::size_t count, chunk_classes *out)
-{
-#if defined(__AVX2__)
-    const halves_lookup t = halves_lookup_of();
-    for (std::size_t c = 0; c < count; ++c)
-        out[c] = halves_classes_of(p + c * CHUNK, t);
-#else
-    classes_of_chunks(p, count, out);
-#endif
-}
 
 #if defined(__AVX2__)
 const char *identity() { return "AVX2"; }
