@@ -245,8 +245,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string report = report_of(tip_rows, data, size, size + 1, read_path::portable);
     const std::string first = first_line(status, whole);
     check(report.compare(0, first.size(), first) == 0);
-    // The tally takes whole chunks from their masks and small blocks byte by
-    // byte, whatever the path; blocks of 7 on one path meet both ways.
+    // Whatever the path, and in blocks of 7, which cut lines and characters
+    // everywhere, the report is the same.
     for (const path_entry &entry : path_table())
         if (entry.runs_here())
             check(report_of(tip_rows, data, size, size + 1, entry.path) == report);

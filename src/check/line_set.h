@@ -38,11 +38,6 @@ struct line_set {
         return false;
     }
 
-    // Takes out a line that the set holds in a kept run, at its first or
-    // last line (the lines at the start and end of a file, where headings
-    // and footers are).
-    void remove_end_line(std::int64_t line);
-
     [[nodiscard]] bool empty() const { return lines == 0; }
     [[nodiscard]] std::int64_t first_line() const { return run_count == 0 ? 0 : runs[0].first; }
 };

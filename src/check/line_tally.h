@@ -307,8 +307,9 @@ class line_tally {
     // tally_text.cpp: the text as it comes, and a character at a time.
     void decide_encoding();
     void process(const watched_text &t);
+    void read_text(const watched_text &t);
+    [[nodiscard]] std::size_t cut_places(const watched_text &t) const;
     void splice(watched_text &t);
-    void keep_cut_character(watched_text &t);
     void keep_what_the_text_holds();
     void note_head(const watched_text &t);
     void note_tail(const watched_text &t);

@@ -171,70 +171,83 @@ void line_tally::process(const watched_text &t)
     watched_text rest = t;
     if (cut_count_ != 0)
         splice(rest);
-    if (!whole_)
-        keep_cut_character(rest);
-    if (rest.count == 0)
+    const std::size_t cut = cut_places(rest);
+    if (cut != 0) {
+        cut_count_ = static_cast<int>(cut);
+        rest.count -= cut;
+        std::memmove(cut_, rest.bytes + rest.count, cut);
+        if (rest.units != nullptr)
+            std::memmove(cut_units_, rest.units + 2 * rest.count, 2 * cut);
+    }
+    read_text(rest);
+}
+
+void line_tally::read_text(const watched_text &t)
+{
+    if (t.count == 0)
         return;
-    text_ = rest;
-    const unsigned char *const text_end = rest.bytes + rest.count;
+    text_ = t;
+    const unsigned char *const text_end = t.bytes + t.count;
     if (ended_) {
         continue_start(end_mark_, text_);
-        after_end_mark(rest.bytes, text_end);
+        after_end_mark(t.bytes, text_end);
         return;
     }
     continue_start(current_, text_);
     if (token_.open && token_.at == nullptr)
         copy_token();
-    scan(rest.bytes, text_end);
+    scan(t.bytes, text_end);
     keep_what_the_text_holds();
 }
 
-// A character that the end of the text cuts (UTF-8 or UTF-16 only) is kept
-// for the next text, and taken off this one.
-void line_tally::keep_cut_character(watched_text &t)
+// The places at the end of a text that a character takes which goes on
+// past it (UTF-8 or UTF-16 only), to be read with the next text.
+std::size_t line_tally::cut_places(const watched_text &t) const
 {
     const text_encoding e = facts_.encoding;
-    std::size_t keep = t.count;
-    if (t.units != nullptr && t.count != 0) {
-        if (cut_at_end(e, t.units, 2 * t.count, 2 * (t.count - 1)))
-            keep = t.count - 1;
-    } else if (e == text_encoding::utf8) {
-        for (std::size_t back = 1; back <= 3 && back <= t.count; ++back) {
-            const unsigned char b = t.bytes[t.count - back];
-            if (b < 0x80 || b >= 0xC0) {
-                keep = cut_at_end(e, t.bytes, t.count, t.count - back) ? t.count - back : keep;
-                break;
-            }
-        }
-    }
-    cut_count_ = static_cast<int>(t.count - keep);
-    std::memmove(cut_, t.bytes + keep, t.count - keep);
+    if (whole_ || t.count == 0)
+        return 0;
     if (t.units != nullptr)
-        std::memmove(cut_units_, t.units + 2 * keep, 2 * (t.count - keep));
-    t.count = keep;
+        return cut_at_end(e, t.units, 2 * t.count, 2 * (t.count - 1)) ? 1 : 0;
+    for (std::size_t back = 1; e == text_encoding::utf8 && back <= 3 && back <= t.count; ++back) {
+        const unsigned char b = t.bytes[t.count - back];
+        if (b < 0x80 || b >= 0xC0)
+            return cut_at_end(e, t.bytes, t.count, t.count - back) ? back : 0;
+    }
+    return 0;
 }
 
-// The character that the last text's end cut, read on with what this text
-// (t) holds of it, as a text of its own; t moves past that.
+// The character that the last text's end cut, read with what this text
+// (t) holds of it, as a text of its own; t moves past what it took. A
+// character that the end of that cuts again goes back to t.
 void line_tally::splice(watched_text &t)
 {
     const bool utf16 = facts_.utf16;
+    const auto old = static_cast<std::size_t>(cut_count_);
     std::size_t wanted = 1; // the second unit of a surrogate pair
-    if (!utf16) {
-        const unsigned char lead = cut_[0];
-        wanted = (lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2) - static_cast<std::size_t>(cut_count_);
+    if (!utf16)
+        wanted = (cut_[0] >= 0xF0 ? 4 : cut_[0] >= 0xE0 ? 3 : 2) - old;
+    std::size_t taken = std::min(wanted, t.count);
+    if (taken != 0) {
+        std::memcpy(cut_ + old, t.bytes, taken);
+        if (utf16)
+            std::memcpy(cut_units_ + 2 * old, t.units, 2 * taken);
     }
-    const std::size_t taken = std::min(wanted, t.count);
-    std::memcpy(cut_ + cut_count_, t.bytes, taken);
-    const auto count = static_cast<std::size_t>(cut_count_) + taken;
-    if (utf16 && taken != 0)
-        std::memcpy(cut_units_ + 2 * (count - taken), t.units, 2 * taken);
+    watched_text joined{cut_, old + taken, utf16 ? cut_units_ : nullptr, t.big_endian};
+    const std::size_t cut = cut_places(joined);
+    if (cut == joined.count) { // still cut: t has no more
+        cut_count_ = static_cast<int>(joined.count);
+        t.count = 0;
+        return;
+    }
+    taken -= cut;
+    joined.count -= cut;
     cut_count_ = 0;
     t.bytes += taken;
     t.count -= taken;
     if (t.units != nullptr)
         t.units += 2 * taken;
-    process({cut_, count, utf16 ? cut_units_ : nullptr, t.big_endian});
+    read_text(joined);
 }
 
 // Before the text ends: copies of what points into it.

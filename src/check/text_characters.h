@@ -120,12 +120,6 @@ struct character_range {
     char32_t last;
 };
 
-// The generated tables (character_tables.cpp).
-extern const character_range SEPARATORS[];
-extern const std::size_t SEPARATOR_RANGES;
-extern const char16_t WINDOWS_1252_HIGH[128]; // 0 where the code page has no character
-extern const char16_t CP850_HIGH[128];
-
 } // namespace sysorient
 
 #endif
