@@ -189,7 +189,7 @@ std::string report_of(bool tip_rows, const std::uint8_t *data, std::size_t size,
 {
     clear_for(checked, tip_rows, size);
     memory_source source{data, size, block, 0};
-    check_work.files = file_facts{oriented_state::writable, nullptr, nullptr};
+    check_work.files = file_facts{oriented_state::writable, nullptr};
     const int status = check_system(checked, byte_source{read_memory, &source}, check_work, path);
     check(status == CHECK_CLEAN || status == CHECK_FINDINGS);
     std::string report;

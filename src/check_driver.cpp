@@ -60,6 +60,19 @@ bool given_file(unopened &why)
     return true;
 }
 
+// The current folder in UTF-8, or nullptr.
+const char *current_folder()
+{
+    static wchar_t wide[1024];
+    static char folder[4096];
+    const DWORD n = GetCurrentDirectoryW(sizeof wide / sizeof wide[0], wide);
+    if (n == 0 || n >= sizeof wide / sizeof wide[0])
+        return nullptr;
+    return WideCharToMultiByte(CP_UTF8, 0, wide, -1, folder, sizeof folder, nullptr, nullptr) > 0
+               ? folder
+               : nullptr;
+}
+
 bool exists(const char *name)
 {
     const DWORD attributes = GetFileAttributesA(name);
@@ -88,6 +101,12 @@ bool given_file(unopened &why)
     return true;
 }
 
+const char *current_folder()
+{
+    static char folder[4096];
+    return getcwd(folder, sizeof folder);
+}
+
 bool exists(const char *name)
 {
     struct stat st {};
@@ -98,7 +117,7 @@ bool exists(const char *name)
 // Reads system.txt, or says why it cannot; returns the status.
 int check_file()
 {
-    unopened why{false, nullptr, false};
+    unopened why{false, nullptr, false, nullptr};
     if (given_file(why)) {
         judge_unopened(table, why, state.findings);
         return CHECK_FINDINGS;
@@ -106,10 +125,11 @@ int check_file()
     std::FILE *file = open_system_file();
     if (file == nullptr) {
         why.txt_txt = exists("system.txt.txt");
+        why.folder = current_folder();
         judge_unopened(table, why, state.findings);
         return CHECK_UNREADABLE;
     }
-    state.files = {probe_oriented_file(), oriented_file_holds, nullptr};
+    state.files = {probe_oriented_file(), oriented_file_holds};
     const int status = check_system(table, file_source(file), state);
     std::fclose(file);
     return status;

@@ -166,6 +166,23 @@ int compare_line(void *context, const char *bytes, std::size_t count)
     return c.same ? WRITE_OK : WRITE_FAILED;
 }
 
+// What sysorient writes of the file read the other way: the table's
+// written part turned round, a line for each of its tip rows.
+bool write_transposed(const system_table &table, comparison &c)
+{
+    static char line[MAX_TIP_ROWS + 8];
+    for (int t = 0; t < table.tip_row_count && c.same; ++t) {
+        std::size_t n = 0;
+        line[n++] = '_';
+        for (int g = 0; g < table.game_count; ++g)
+            line[n++] = static_cast<char>('0' + table.cells[cell_index(g, t)]);
+        line[n++] = '\r';
+        line[n++] = '\n';
+        compare_line(&c, line, n);
+    }
+    return c.same;
+}
+
 // genordet.txt opened for reading only if it is a regular file: a pipe or a
 // device would wait for a writer, or hand over another program's data.
 std::FILE *open_regular_file()
@@ -222,16 +239,23 @@ oriented_state probe_oriented_file()
 #endif
 }
 
-bool oriented_file_holds(const system_table &table, void * /*unused*/)
+oriented_content oriented_file_holds(const system_table &table, bool other_fits)
 {
     std::FILE *file = open_regular_file();
     if (file == nullptr)
-        return false;
+        return oriented_content::none;
     comparison c{file, true};
-    const bool same =
-        write_oriented(table, byte_sink{compare_line, &c}) == WRITE_OK && std::fgetc(file) == EOF;
+    oriented_content held = oriented_content::other;
+    if (write_oriented(table, byte_sink{compare_line, &c}) == WRITE_OK && std::fgetc(file) == EOF) {
+        held = oriented_content::same;
+    } else if (other_fits) {
+        std::rewind(file);
+        c.same = true;
+        if (write_transposed(table, c) && std::fgetc(file) == EOF)
+            held = oriented_content::other_reading;
+    }
     std::fclose(file);
-    return same;
+    return held;
 }
 
 } // namespace sysorient

@@ -13,9 +13,10 @@ namespace sysorient {
 // Whether genordet.txt could be created or replaced here, and if not, why.
 oriented_state probe_oriented_file();
 
-// Whether genordet.txt holds, byte for byte, what sysorient writes of the
-// table (context is unused; the shape is file_facts::holds).
-bool oriented_file_holds(const system_table &table, void *context);
+// What genordet.txt holds, byte for byte: what sysorient writes of the
+// table, or (where the file read the other way fits) what it writes then.
+// Only a regular file is opened.
+oriented_content oriented_file_holds(const system_table &table, bool other_fits);
 
 } // namespace sysorient
 

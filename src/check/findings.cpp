@@ -12,13 +12,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace sysorient {
 namespace {
 
-// Lines named one by one before the rest are only counted.
-constexpr int LINES_SHOWN = 5;
-static_assert(LINES_SHOWN <= NOTES_KEPT, "the tally keeps the lines that are named");
+// Counts of tips whose lines are named before the rest are only counted.
+constexpr int COUNTS_SHOWN = 5;
 
 // UTF-16 without its mark: of the first bytes (at least this many), zero
 // bytes at three quarters or more of the places of one parity, and at a
@@ -109,11 +109,11 @@ void after_the_reading(const tally_facts &t, report &out)
         const finding_kind kind = t.ending == watch_end::bounded
                                       ? finding_kind::more_after_end_mark
                                       : finding_kind::text_after_end_mark;
-        add(out, at_line(kind, mark, {t.after_end_mark, t.outcomes_after_end_mark}));
+        add(out, at_line(kind, mark, {t.lines_after_end_mark, t.outcomes_after_end_mark}));
     } else if (!t.end_mark && t.ending == watch_end::read_error) {
         add(out, make_finding(finding_kind::unreadable_after_limit));
     } else if (!t.end_mark && t.ending == watch_end::bounded) {
-        add(out, make_finding(finding_kind::checked_in_part, {WATCH_PAST_READING}));
+        add(out, make_finding(finding_kind::checked_in_part, {t.lines}));
     }
 }
 
@@ -181,26 +181,46 @@ void too_large(const check_input &in, const system_view &view, report &out)
     }
 }
 
-// The first LINES_SHOWN lines, by number, of the system's lines whose
-// count of tips is not the system's, and then how many more.
+// The system's lines of each other count of tips than the system's, one
+// finding a count, in the order of their first lines, the first
+// COUNTS_SHOWN of them; then how many lines hold yet other counts.
 void odd_lines(const system_view &view, report &out)
 {
     const std::int64_t m = view.tips;
-    int shown = 0;
-    for (const line_summary *l = view.next_odd(0); l != nullptr && shown < LINES_SHOWN;
-         l = view.next_odd(l->line), ++shown) {
-        const std::int64_t tips = view.tips_of(*l);
-        if (tips > m)
-            add(out, at_line(finding_kind::line_more_tips, *l, {view.written, m, tips, tips - m}));
-        else if (l->outcomes < view.written)
-            add(out, at_line(finding_kind::line_fewer_tips, *l,
-                             {view.written, m, tips, l->outcomes + 1}));
-        else
-            add(out, at_line(finding_kind::line_fewer_tips_whole, *l, {view.written, m, tips}));
+    const count_group *odd[tip_counts::GROUPS];
+    line_set lines[tip_counts::GROUPS];
+    int n = 0;
+    for (int g = 0; g < view.counts->group_count(); ++g) {
+        const count_group &group = view.counts->group(g);
+        const bool banker = group.tips == 1 && view.banker_bit != 0;
+        lines[n] = view.system_lines(group.lines);
+        if (group.tips != m && group.tips != 0 && !banker && !lines[n].empty())
+            odd[n++] = &group;
     }
-    if (view.odd_lines > shown)
+    for (int a = 1; a < n; ++a) // by first line
+        for (int b = a; b > 0 && lines[b].first_line() < lines[b - 1].first_line(); --b) {
+            std::swap(odd[b], odd[b - 1]);
+            std::swap(lines[b], lines[b - 1]);
+        }
+    std::int64_t named = 0;
+    for (int i = 0; i < n && i < COUNTS_SHOWN; ++i) {
+        const line_summary *first = view.first_system_line(*odd[i]);
+        const std::int64_t tips = odd[i]->tips;
+        const std::int64_t w = view.written;
+        if (tips > m)
+            add(out, at_lines(finding_kind::lines_more_tips, lines[i], first->quote,
+                              {w, m, tips, tips - m}));
+        else if (first->outcomes < w)
+            add(out, at_lines(finding_kind::lines_fewer_tips, lines[i], first->quote,
+                              {w, m, tips, first->outcomes + 1}));
+        else
+            add(out, at_lines(finding_kind::lines_fewer_tips_whole, lines[i], first->quote,
+                              {w, m, tips}));
+        named += lines[i].lines;
+    }
+    if (view.odd_lines > named)
         add(out,
-            make_finding(finding_kind::more_odd_lines, {view.written, m, view.odd_lines - shown}));
+            make_finding(finding_kind::more_odd_lines, {view.written, m, view.odd_lines - named}));
 }
 
 void effects(const check_input &in, const system_view &view, report &out)
@@ -251,9 +271,28 @@ void oriented_file(const check_input &in, report &out)
         add(out, make_finding(finding_kind::oriented_through_file));
         return;
     }
-    if (in.status == READ_OK && has_findings(out) && in.files.holds != nullptr &&
-        in.files.holds(in.table, in.files.context))
-        add(out, make_finding(finding_kind::written_despite_findings));
+}
+
+// What genordet.txt holds, and that nothing was found: notes that leave the
+// exit status as it is.
+void closing_notes(const check_input &in, const system_view &view, report &out)
+{
+    if (!has_findings(out))
+        add(out, make_finding(finding_kind::nothing_found));
+    const oriented_content held = in.files.holds != nullptr
+                                      ? in.files.holds(in.table, view.other_fits)
+                                      : oriented_content::none;
+    if (held == oriented_content::none)
+        return;
+    const std::int64_t found = has_findings(out) ? 1 : 0;
+    if (in.status != READ_OK)
+        add(out, make_finding(finding_kind::oriented_kept));
+    else if (held == oriented_content::same)
+        add(out, make_finding(finding_kind::oriented_same, {found}));
+    else if (held == oriented_content::other_reading)
+        add(out, make_finding(finding_kind::oriented_other_reading, {found}));
+    else
+        add(out, make_finding(finding_kind::oriented_old, {found}));
 }
 
 void start_report(const system_table &table, report &out)
@@ -275,6 +314,11 @@ bool counts_as_finding(finding_kind kind)
     case finding_kind::read_error:
     case finding_kind::cannot_open:
     case finding_kind::system_txt_txt:
+    case finding_kind::nothing_found:
+    case finding_kind::oriented_same:
+    case finding_kind::oriented_other_reading:
+    case finding_kind::oriented_old:
+    case finding_kind::oriented_kept:
         return false;
     default:
         return true;
@@ -307,22 +351,22 @@ void judge(const check_input &in, report &out)
     causes(in.facts, view, out);
     effects(in, view, out);
     oriented_file(in, out);
+    closing_notes(in, view, out);
 }
 
 void judge_unopened(const system_table &table, const unopened &why, report &out)
 {
     start_report(table, out);
-    if (why.given != nullptr) {
-        finding f = make_finding(why.given_opens ? finding_kind::not_system_txt
-                                                 : finding_kind::given_not_found);
-        const std::size_t n = std::min<std::size_t>(std::strlen(why.given), QUOTE_BYTES);
-        std::memcpy(f.quote.bytes, why.given, n);
-        f.quote.length = static_cast<int>(n);
-        add(out, f);
-    } else {
-        add(out,
-            make_finding(why.txt_txt ? finding_kind::system_txt_txt : finding_kind::cannot_open));
-    }
+    finding f = make_finding(why.given != nullptr ? why.given_opens ? finding_kind::not_system_txt
+                                                                    : finding_kind::given_not_found
+                             : why.txt_txt        ? finding_kind::system_txt_txt
+                                                  : finding_kind::cannot_open);
+    // The name or the folder, whole, as the quote.
+    const char *name = why.given != nullptr ? why.given : why.folder != nullptr ? why.folder : "";
+    const std::size_t n = std::min<std::size_t>(std::strlen(name), QUOTE_BYTES);
+    std::memcpy(f.quote.bytes, name, n);
+    f.quote.length = static_cast<int>(n);
+    add(out, f);
 }
 
 } // namespace sysorient

@@ -72,6 +72,8 @@ struct line_counts {
     std::int64_t lead_tips;         // of the tips, those of the number the line begins with
     bool letters;                   // a letter that is no outcome
     bool text_like;                 // letters, and no label or "Bank": a heading or footer, perhaps
+    bool numbering;                 // its numbers are 1, 2, 3 ...: the games' numbers, say
+    bool gap_after;                 // the line after it holds no outcome
     unsigned causes;                // bits (1 << line_cause) of what it holds
     std::int64_t from[TEXT_CAUSES]; // the outcomes each cause made text
 };
@@ -97,10 +99,12 @@ struct cause_lines {
     quoted_word word_after_head;
 };
 
-// Lines of one count of tips: how many, and the first NOTES_KEPT of them.
+// Lines of one count of tips: how many, which, and the first NOTES_KEPT
+// of them.
 struct count_group {
     std::int64_t tips;
     std::int64_t total;
+    line_set lines;
     line_summary first[NOTES_KEPT];
 };
 
@@ -148,6 +152,7 @@ struct number_run {
     std::int64_t next;     // the number the next line must begin with
     std::int64_t outcomes; // outcome characters in the numbers
     bool after_words;      // the numbers stand behind words
+    line_set tipped;       // the lines whose numbers hold outcomes
     quoted_word word;      // the first line's number
 };
 
@@ -202,6 +207,8 @@ struct tally_facts {
     line_summary end_mark_line;           // the line it ends, quoted through the mark
     std::int64_t after_end_mark;          // bytes of the file after it
     std::int64_t outcomes_after_end_mark; // outcome characters after it
+    std::int64_t lines_after_end_mark;    // lines with text after it (its own line's rest too)
+    bool line_has_text;                   // the line after it being read holds text
     bool text_after_end_mark;             // anything but blanks, line ends and end marks
     watch_end ending;                     // how the input ended for the tally
 
@@ -279,6 +286,8 @@ struct line_state {
     bool letters;
     bool labelled; // a label, its number an outcome or not
     bool bank;     // a word beginning with "Bank"
+    bool counting; // its numbers so far are 1, 2, 3 ...
+    std::int64_t count_next;
     unsigned causes;
     std::int64_t lone_crs;
     bool lone_cr; // a CR without LF after an outcome

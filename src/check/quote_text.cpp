@@ -39,24 +39,24 @@ char32_t shown(char32_t c)
 {
     if (c == '\t')
         return ' ';
-    return hidden(c) ? NOT_SHOWN : c;
+    return hidden(c) ? NOT_SHOWN_MARK : c;
 }
 
 } // namespace
 
-quote_characters characters_of(const line_quote &q)
+quote_characters characters_of(const line_quote &q, int most)
 {
     quote_characters out{};
     const bool utf16 = q.encoding == text_encoding::utf16le || q.encoding == text_encoding::utf16be;
     const auto length = static_cast<std::size_t>(utf16 ? q.length & ~1 : q.length);
-    for (std::size_t i = 0; i < length && out.count < QUOTE_MAX;) {
+    for (std::size_t i = 0; i < length && out.count < most;) {
         const std::size_t start = i;
         if (cut_at_end(q.encoding, q.bytes, length, i) && start != 0)
             break; // a character cut at the end of the quote
         const char32_t c = character_at(q.encoding, q.bytes, length, i);
         if (c == BYTE_ORDER_MARK && start == 0)
             continue;
-        out.characters[out.count++] = c == NO_CHARACTER ? NOT_SHOWN : shown(c);
+        out.characters[out.count++] = c == NO_CHARACTER ? NOT_SHOWN_MARK : shown(c);
     }
     return out;
 }

@@ -1,7 +1,8 @@
 // Rendering a report: the placeholders and choices of a message filled in
-// from a record, in UTF-8. Quoted text shows the file's characters as its
-// editor does (quote_text.h), with '"' and '\' escaped so that no quote can
-// end early.
+// from a record, in UTF-8, then the lines wrapped at word boundaries.
+// Quoted text shows the file's characters as its editor does (quote_text.h),
+// with a stand-in for the closing quotation mark, so that no quote can end
+// early.
 #include "check/report_text.h"
 
 #include "check/quote_text.h"
@@ -11,8 +12,9 @@
 namespace sysorient {
 namespace {
 
-// One line of text being made, cut short if it would not fit.
-class line_text {
+// One record's text being made, cut short if it would not fit; and whether
+// a quote in it showed a character that is not shown.
+class record_text {
   public:
     void put(char c)
     {
@@ -24,53 +26,45 @@ class line_text {
         for (; *s != '\0'; ++s)
             put(*s);
     }
-    // A count or a line's number: never below 0.
-    void put_number(std::int64_t n)
+    // A count or a line's number (never below 0), its digits grouped by
+    // thousands from five digits on.
+    void put_number(std::int64_t n, char thousands)
     {
         char digits[24];
-        char *d = digits + sizeof digits;
-        auto magnitude = static_cast<std::uint64_t>(n);
-        do
-            *--d = static_cast<char>('0' + magnitude % 10);
-        while ((magnitude /= 10) != 0);
-        for (; d != digits + sizeof digits; ++d)
-            put(*d);
+        int count = 0;
+        for (auto m = static_cast<std::uint64_t>(n); m != 0 || count == 0; m /= 10)
+            digits[count++] = static_cast<char>('0' + m % 10);
+        for (int i = count; i-- > 0;) {
+            put(digits[i]);
+            if (count >= 5 && i % 3 == 0 && i != 0)
+                put(thousands);
+        }
     }
     // A character in UTF-8.
     void put_character(char32_t c)
     {
         if (c < 0x80) {
             put(static_cast<char>(c));
-        } else if (c < 0x800) {
-            put(static_cast<char>(0xC0 | c >> 6));
-            put(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            put(static_cast<char>(0xE0 | c >> 12));
-            put(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
-            put(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            put(static_cast<char>(0xF0 | c >> 18));
-            put(static_cast<char>(0x80 | (c >> 12 & 0x3F)));
-            put(static_cast<char>(0x80 | (c >> 6 & 0x3F)));
-            put(static_cast<char>(0x80 | (c & 0x3F)));
+            return;
         }
-    }
-    // A character of the file, quoted: the closing quotation mark and '\'
-    // escaped.
-    void put_quoted(char32_t c, char32_t closing_quote)
-    {
-        if (c == closing_quote || c == '\\')
-            put('\\');
-        put_character(c);
+        constexpr unsigned LEAD[] = {0, 0xC0, 0xE0, 0xF0};
+        const int extra = c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        put(static_cast<char>(LEAD[extra] | c >> (6 * extra)));
+        for (int k = extra - 1; k >= 0; --k)
+            put(static_cast<char>(0x80 | (c >> (6 * k) & 0x3F)));
     }
     [[nodiscard]] const char *text() const { return text_; }
     [[nodiscard]] std::size_t length() const { return length_; }
+    bool not_shown = false;
 
   private:
-    static constexpr std::size_t CAPACITY = 1536;
+    static constexpr std::size_t CAPACITY = 2048;
     char text_[CAPACITY] = {};
     std::size_t length_ = 0;
 };
+
+// A blank of a quote, until the line it stands in is made.
+constexpr char KEPT_BLANK = '\x01';
 
 // What a message is filled in from.
 struct filling {
@@ -97,7 +91,7 @@ const char *end_of_part(const char *p)
     return p;
 }
 
-void render(const char *from, const char *to, const filling &in, line_text &out);
+void render(const char *from, const char *to, const filling &in, record_text &out);
 
 bool named(const char *name, std::size_t length, const char *what)
 {
@@ -110,21 +104,40 @@ int number_index(const char *name, std::size_t length)
     return length == 1 && name[0] >= '0' && name[0] <= '3' ? name[0] - '0' : -1;
 }
 
-void put_quote(const line_quote &q, char32_t closing_quote, line_text &out)
+// Characters of the file in the language's quotation marks; `whole`: all
+// of them, not only a quote's first.
+void put_quote(const line_quote &q, const language &words, bool whole, record_text &out)
 {
-    const quote_characters shown = characters_of(q);
-    for (int i = 0; i < shown.count; ++i)
-        out.put_quoted(shown.characters[i], closing_quote);
+    out.put(words.open_quote);
+    const quote_characters shown = characters_of(q, whole ? QUOTE_BYTES : QUOTE_MAX);
+    for (int i = 0; i < shown.count; ++i) {
+        char32_t c = shown.characters[i];
+        out.not_shown = out.not_shown || c == NOT_SHOWN_MARK;
+        c = c == NOT_SHOWN_MARK ? NOT_SHOWN : c;
+        c = c == words.closing_mark ? words.closing_stand_in : c;
+        // A quote's blanks are kept as they are: no line breaks there.
+        out.put_character(c == ' ' ? KEPT_BLANK : c);
+    }
+    out.put(words.close_quote);
 }
 
-// A word of the quoted line, decoded as the line is.
-void put_word(const finding &f, char32_t closing_quote, line_text &out)
+// A word of the quoted line, decoded as the line is, with its mark.
+void put_word(const finding &f, const language &words, record_text &out)
 {
     line_quote word{};
     std::memcpy(word.bytes, f.word.bytes, static_cast<std::size_t>(f.word.length));
     word.length = f.word.length;
     word.encoding = f.quote.encoding;
-    put_quote(word, closing_quote, out);
+    if (f.word.mark != 0 && word.encoding == text_encoding::utf16le) {
+        word.bytes[word.length++] = f.word.mark;
+        word.bytes[word.length++] = 0;
+    } else if (f.word.mark != 0 && word.encoding == text_encoding::utf16be) {
+        word.bytes[word.length++] = 0;
+        word.bytes[word.length++] = f.word.mark;
+    } else if (f.word.mark != 0) {
+        word.bytes[word.length++] = f.word.mark;
+    }
+    put_quote(word, words, false, out);
 }
 
 // An item of a list of lines: a line, or a range of them.
@@ -135,8 +148,9 @@ struct list_item {
 
 // The lines of a place: "1, 2, 10 and 11", "2 to 13"; where not all are
 // kept, "1, 2, 10, 11 and 5 more".
-void put_lines(const place &where, const list_words &w, line_text &out)
+void put_lines(const place &where, const language &words, record_text &out)
 {
+    const list_words &w = words.lists;
     list_item items[2 * line_set::RUNS];
     int count = 0;
     std::int64_t kept = 0;
@@ -154,35 +168,35 @@ void put_lines(const place &where, const list_words &w, line_text &out)
     for (int i = 0; i < count; ++i) {
         if (i != 0)
             out.put(i + 1 == count && more <= 0 ? w.last_separator : w.separator);
-        out.put_number(items[i].first);
+        out.put_number(items[i].first, words.thousands);
         if (items[i].last != items[i].first) {
             out.put(w.range);
-            out.put_number(items[i].last);
+            out.put_number(items[i].last, words.thousands);
         }
     }
     if (more > 0) {
         out.put(w.last_separator);
-        out.put_number(more);
+        out.put_number(more, words.thousands);
         out.put(w.more);
     }
 }
 
-void put_placeholder(const char *name, std::size_t length, const filling &in, line_text &out)
+void put_placeholder(const char *name, std::size_t length, const filling &in, record_text &out)
 {
     const finding &f = in.f;
     const int n = number_index(name, length);
     if (n >= 0)
-        out.put_number(f.numbers[n]);
+        out.put_number(f.numbers[n], in.words.thousands);
     else if (named(name, length, "line"))
-        out.put_number(f.where.first_line());
+        out.put_number(f.where.first_line(), in.words.thousands);
     else if (named(name, length, "lines"))
-        put_lines(f.where, in.words.lists, out);
-    else if (named(name, length, "quote"))
-        put_quote(f.quote, in.words.closing_quote, out);
+        put_lines(f.where, in.words, out);
+    else if (named(name, length, "quote") || named(name, length, "whole"))
+        put_quote(f.quote, in.words, named(name, length, "whole"), out);
     else if (named(name, length, "word"))
-        put_word(f, in.words.closing_quote, out);
-    else if (named(name, length, "mark") && f.word.mark != 0)
-        out.put_quoted(f.word.mark, in.words.closing_quote);
+        put_word(f, in.words, out);
+    else if (named(name, length, "again"))
+        render(in.words.again, in.words.again + std::strlen(in.words.again), in, out);
 }
 
 // Which branch of a choice a name picks: 0 or 1.
@@ -199,7 +213,7 @@ int branch_of(const char *name, std::size_t length, const filling &in)
 }
 
 // A brace group from after its '{'; returns where the text goes on.
-const char *render_group(const char *p, const filling &in, line_text &out)
+const char *render_group(const char *p, const filling &in, record_text &out)
 {
     const char *name_end = end_of_part(p);
     const auto length = static_cast<std::size_t>(name_end - p);
@@ -219,7 +233,7 @@ const char *render_group(const char *p, const filling &in, line_text &out)
     }
 }
 
-void render(const char *from, const char *to, const filling &in, line_text &out)
+void render(const char *from, const char *to, const filling &in, record_text &out)
 {
     for (const char *p = from; p < to;) {
         if (*p == '{')
@@ -229,18 +243,118 @@ void render(const char *from, const char *to, const filling &in, line_text &out)
     }
 }
 
-} // namespace
-
-int render_report(const report &r, const language &words, platform where, report_sink sink)
+// Characters of UTF-8 text: its bytes but those that go on a sequence.
+int width_of(const char *from, const char *to)
 {
-    for (int i = 0; i < r.count; ++i) {
-        const char *message = words.text_of(r.items[i].kind);
-        line_text out;
-        render(message, message + std::strlen(message), filling{r.items[i], r, words, where}, out);
-        if (sink.line(sink.context, out.text(), out.length()) != 0)
+    int width = 0;
+    for (; from < to; ++from)
+        width += (static_cast<unsigned char>(*from) & 0xC0) == 0x80 ? 0 : 1;
+    return width;
+}
+
+// A line being made of words, each after a blank.
+class report_line {
+  public:
+    explicit report_line(int indent) : length_(static_cast<std::size_t>(indent)), width_(indent)
+    {
+        std::memset(text_, ' ', length_);
+    }
+    // Adds the word from p to end, if it fits or the line has none yet.
+    bool add(const char *p, const char *end)
+    {
+        const int word = width_of(p, end);
+        const bool first = words_ == 0;
+        if (!first && width_ + 1 + word > REPORT_WIDTH)
+            return false;
+        if (!first)
+            text_[length_++] = ' ';
+        for (; p < end && length_ < sizeof text_; ++p)
+            text_[length_++] = *p == KEPT_BLANK ? ' ' : *p;
+        width_ += (first ? 0 : 1) + word;
+        ++words_;
+        return true;
+    }
+    [[nodiscard]] int send(report_sink sink) const
+    {
+        return sink.line(sink.context, text_, length_);
+    }
+
+  private:
+    char text_[4096] = {};
+    std::size_t length_;
+    int width_;
+    int words_ = 0;
+};
+
+// Lines of text made to fit REPORT_WIDTH, broken at blanks: the first at
+// `first`, the others at REPORT_INDENT. A word longer than the room stands
+// alone on its line.
+int wrap(const char *p, const char *end, int first, report_sink sink)
+{
+    for (int indent = first; p < end; indent = REPORT_INDENT) {
+        report_line line(indent);
+        for (;;) {
+            const auto *word_end = static_cast<const char *>(std::memchr(p, ' ', end - p));
+            word_end = word_end != nullptr ? word_end : end;
+            if (!line.add(p, word_end))
+                break;
+            for (p = word_end; p < end && *p == ' '; ++p) {
+            }
+            if (p == end)
+                break;
+        }
+        if (line.send(sink) != 0)
             return -1;
     }
     return 0;
+}
+
+// A record in words, and whether it showed a character that is not shown.
+struct rendered {
+    int status;
+    bool not_shown;
+};
+
+rendered render_to(const report &r, int i, const wording &w, report_sink sink)
+{
+    record_text out;
+    const char *message = w.words.text_of(r.items[i].kind);
+    render(message, message + std::strlen(message), filling{r.items[i], r, w.words, w.where}, out);
+    // The head, then each paragraph of sentences, indented.
+    const char *p = out.text();
+    const char *const end = p + out.length();
+    for (int indent = 0; p <= end; indent = REPORT_INDENT) {
+        const void *found = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+        const char *paragraph_end = found != nullptr ? static_cast<const char *>(found) : end;
+        if (wrap(p, paragraph_end, indent, sink) != 0)
+            return {-1, out.not_shown};
+        p = paragraph_end + 1;
+    }
+    return {0, out.not_shown};
+}
+
+} // namespace
+
+int render_record(const report &r, int i, const wording &w, report_sink sink)
+{
+    return render_to(r, i, w, sink).status;
+}
+
+int render_report(const report &r, const language &words, platform where, report_sink sink)
+{
+    bool not_shown = false;
+    for (int i = 0; i < r.count; ++i) {
+        if (i != 0 && sink.line(sink.context, "", 0) != 0)
+            return -1;
+        const rendered done = render_to(r, i, {words, where}, sink);
+        if (done.status != 0)
+            return -1;
+        not_shown = not_shown || done.not_shown;
+    }
+    if (!not_shown)
+        return 0;
+    const char *note = words.not_shown_note;
+    return sink.line(sink.context, "", 0) != 0 ? -1 : wrap(note, note + std::strlen(note), 0, sink);
 }
 
 } // namespace sysorient

@@ -33,13 +33,17 @@ void add_text_line(cause_lines &c, const line_summary &line)
     c.outcomes += line.outcomes;
 }
 
-// A text line at the start or end: words, no label, and at most this share
-// of the system's tips ("Total 12" below games of 6 tips).
+// A text line at the start or end: the games' numbers (1, 2, 3 ...), or
+// words, no label, and at most this share of the system's tips ("Total 12"
+// below games of 6 tips), or fewer tips than the system's with no outcome in
+// the line below (a heading above a blank line).
 constexpr std::int64_t TEXT_LINE_TIPS_DIVISOR = 2;
 
 bool text_line(const system_view &v, const line_summary &line)
 {
-    return line.text_like && TEXT_LINE_TIPS_DIVISOR * v.tips_of(line) <= v.tips;
+    const std::int64_t tips = v.tips_of(line);
+    return line.numbering || (line.text_like && (TEXT_LINE_TIPS_DIVISOR * tips <= v.tips ||
+                                                 (line.gap_after && tips < v.tips)));
 }
 
 // The heading: the first lines, as long as they are text lines, or, above
@@ -123,15 +127,7 @@ std::int64_t on_text_lines(const system_view &v, int cause)
 cause_lines without_text_lines(const system_view &v, const cause_lines &c, int cause)
 {
     cause_lines kept = c;
-    kept.lines = line_set{};
-    std::int64_t text = 0;
-    for (int r = 0; r < c.lines.run_count; ++r)
-        for (std::int64_t l = c.lines.runs[r].first; l <= c.lines.runs[r].last; ++l)
-            if (!v.text_lines.holds(l))
-                kept.lines.add(l);
-            else
-                ++text;
-    kept.lines.lines = c.lines.lines - text;
+    kept.lines = v.system_lines(c.lines);
     if (cause < TEXT_CAUSES)
         kept.outcomes -= on_text_lines(v, cause);
     const line_windows &w = v.facts->windows;
@@ -155,13 +151,19 @@ cause_lines numbers_of(const system_view &v)
     cause_lines c{};
     if (!v.numbered || run.outcomes == 0)
         return c;
-    c.lines.run_count = 1;
-    c.lines.runs[0] = {run.first_line, run.last_line};
-    c.lines.lines = run.lines;
+    // A column of row numbers goes as a whole; of labels' numbers, those
+    // that hold outcomes are named.
+    c.lines = run.tipped;
+    if (!run.after_words) {
+        c.lines = line_set{};
+        c.lines.run_count = 1;
+        c.lines.runs[0] = {run.first_line, run.last_line};
+        c.lines.lines = run.lines;
+    }
     c.outcomes = run.outcomes;
     c.word = run.word;
     for (const line_summary &l : v.facts->windows.head)
-        if (l.line == run.first_line)
+        if (l.line == c.lines.first_line())
             c.quote = l.quote;
     return c;
 }
@@ -252,22 +254,27 @@ void odd_lines_of(system_view &v)
 
 } // namespace
 
-const line_summary *system_view::next_odd(std::int64_t after) const
+line_set system_view::system_lines(const line_set &lines) const
 {
-    const line_summary *next = nullptr;
-    for (int g = 0; g < counts->group_count(); ++g) {
-        const count_group &group = counts->group(g);
-        if (group.tips == tips || group.tips == 0)
-            continue;
-        const auto kept = static_cast<int>(std::min<std::int64_t>(group.total, NOTES_KEPT));
-        for (int i = 0; i < kept; ++i) {
-            const line_summary &l = group.first[i];
-            if (l.line > after && !text_lines.holds(l.line) && (l.causes & banker_bit) == 0 &&
-                (next == nullptr || l.line < next->line))
-                next = &l;
-        }
-    }
-    return next;
+    line_set kept{};
+    std::int64_t text = 0;
+    for (int r = 0; r < lines.run_count; ++r)
+        for (std::int64_t l = lines.runs[r].first; l <= lines.runs[r].last; ++l)
+            if (text_lines.holds(l))
+                ++text;
+            else
+                kept.add(l);
+    kept.lines = lines.lines - text;
+    return kept;
+}
+
+const line_summary *system_view::first_system_line(const count_group &g) const
+{
+    const auto kept = static_cast<int>(std::min<std::int64_t>(g.total, NOTES_KEPT));
+    for (int i = 0; i < kept; ++i)
+        if (!text_lines.holds(g.first[i].line))
+            return &g.first[i];
+    return &g.first[0];
 }
 
 system_view view_of(const system_table &table, int status, const tally_facts &facts)

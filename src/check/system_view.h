@@ -56,9 +56,11 @@ struct system_view {
     {
         return numbered ? line.tips - line.lead_tips : line.tips;
     }
-    // The first line after `after` of the system of another count than the
-    // system's, as far as the tally kept them; nullptr if none.
-    [[nodiscard]] const line_summary *next_odd(std::int64_t after) const;
+    // Lines, the heading's and footer's aside.
+    [[nodiscard]] line_set system_lines(const line_set &lines) const;
+    // The first line of a count's group that is no text line, as far as
+    // the tally kept them (else its first).
+    [[nodiscard]] const line_summary *first_system_line(const count_group &g) const;
 };
 
 system_view view_of(const system_table &table, int status, const tally_facts &facts);

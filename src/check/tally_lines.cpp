@@ -62,6 +62,7 @@ count_group *tip_counts::group_of(std::int64_t tips)
     count_group &g = groups_[group_count_++];
     g.tips = tips;
     g.total = 0;
+    g.lines = line_set{};
     return last_ = &g;
 }
 
@@ -77,6 +78,7 @@ void tip_counts::add(const line_summary &line, std::int64_t tips)
         if (g->total < NOTES_KEPT)
             g->first[g->total] = line;
         ++g->total;
+        g->lines.add(line.line);
     }
 }
 
@@ -101,6 +103,11 @@ std::int64_t tip_counts::most_common(std::int64_t preferred) const
 
 void line_tally::line_end(const unsigned char *p)
 {
+    // A line without outcomes after one of the first lines with them.
+    line_windows &w = facts_.windows;
+    if (line_.outcomes == 0 && w.head_count != 0 &&
+        w.head[w.head_count - 1].line == facts_.lines - 1)
+        w.head[w.head_count - 1].gap_after = true;
     ++facts_.line_feeds;
     end_line();
     ++facts_.lines;
@@ -135,6 +142,8 @@ void line_tally::reset_line()
     l.lead_value = -1;
     l.lead = lead_place::start;
     l.lead_after_words = l.letters = l.labelled = l.bank = l.lone_cr = false;
+    l.counting = true;
+    l.count_next = 1;
     l.causes = 0;
     l.group_open = l.label_waits = false;
     l.mark_waits = 0;
@@ -151,6 +160,8 @@ void line_tally::count_line()
     s.lead_tips = line_.lead_tips;
     s.letters = line_.letters;
     s.text_like = line_.letters && !line_.labelled && !line_.bank;
+    s.numbering = line_.counting && line_.count_next > 3;
+    s.gap_after = false;
     s.causes = line_.causes;
     if (!s.text_like) // one tip, as a banker is written once
         s.causes |= (s.tips == 1 ? 1U << BANKER : 0) |
@@ -242,6 +253,8 @@ void line_tally::note_row_number(const line_summary &s)
     run.last_line = s.line;
     run.next = value + 1;
     run.outcomes += s.lead_tips;
+    if (s.lead_tips != 0)
+        run.tipped.add(s.line);
 }
 
 } // namespace sysorient

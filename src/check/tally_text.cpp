@@ -292,11 +292,14 @@ void line_tally::note_tail(const watched_text &t)
 void line_tally::after_end_mark(const unsigned char *p, const unsigned char *end)
 {
     facts_.after_end_mark += (end - p) * (text_.units != nullptr ? 2 : 1);
+    tally_facts &f = facts_;
     for (; p < end; ++p) {
         const unsigned char c = TEXT_CLASSES[*p];
-        facts_.outcomes_after_end_mark += c == TIP ? 1 : 0;
+        f.outcomes_after_end_mark += c == TIP ? 1 : 0;
         const bool blank = c == LINE_FEED || c == END_OF_INPUT || c == CR || c == BLANK || *p == 0;
-        facts_.text_after_end_mark = facts_.text_after_end_mark || !blank;
+        f.text_after_end_mark = f.text_after_end_mark || !blank;
+        f.lines_after_end_mark += !blank && !f.line_has_text ? 1 : 0;
+        f.line_has_text = c != LINE_FEED && (f.line_has_text || !blank);
     }
 }
 
@@ -308,7 +311,7 @@ void line_tally::scan(const unsigned char *p, const unsigned char *end)
         if (line_.outcomes == 0) {
             p = pass_line(p, end);
         } else if (line_.lead == lead_place::done && !token_.open && line_.mark_waits == 0 &&
-                   !line_.label_waits && !pending_cr_) {
+                   !line_.label_waits && !pending_cr_ && !line_.counting) {
             p = tips_run(p, end);
             if (p < end)
                 p = step(p, end);

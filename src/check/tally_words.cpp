@@ -296,6 +296,8 @@ void line_tally::number_closed(unsigned char c, unsigned char byte)
     const quoted_word w = token_word();
     const number_part part{value_of(w, token_.length, places_of(text_)), token_.length,
                            token_.outcomes, token_.digit};
+    line_.counting = line_.counting && part.value == line_.count_next;
+    ++line_.count_next;
     if (!line_.group_open) {
         g.count = 0;
         g.outcomes = g.rest_tips = g.rest_names = 0;
@@ -333,6 +335,7 @@ void line_tally::close_token(unsigned char c, unsigned char byte)
         add_cause(NAME, token_.outcomes, token_word());
     else if (!token_.letter)
         line_.lead = lead_place::done; // tips: "x", "1x2"
+    line_.counting = line_.counting && token_.letter;
     if (token_.letter) {
         line_.letters = true;
         line_.bank = line_.bank || bank_word(token_word(), places_of(text_));
