@@ -84,8 +84,10 @@ decides() {
 # by_path FOLDER: orient-s.bat of FOLDER, run by its path from another
 # folder that holds an orient.bat of its own, runs the orient.bat beside it
 # on the other folder's system.txt. Wine's cmd drops a % from any path it
-# expands (Windows' does not), and reads a batch file in another code page
-# than this script writes: such folder names are left out here.
+# expands (Windows' does not): in ...\pct 100% sicher\ its %~dp0 gives
+# ...\pct 100 sicher\, where there is no orient.bat to call. It also reads
+# a batch file in another code page than this script writes: such folder
+# names are left out here.
 by_path() {
     case $1 in *%*|*[!\ -~]*) return ;; esac
     mkdir -p "$dir/elsewhere" || exit 1
@@ -118,6 +120,18 @@ dropped() {
     run "$1" "$file"
     [ "$status" = 1 ] && [ "$out" = "$named_wrong" ] && [ ! -e "$drop/genordet.txt" ] &&
         [ ! -e genordet.txt ] || fail "tipps.txt dropped on $1: status $status, printed [$out]"
+    # From a folder whose name holds a %, the file keeps its name. Under
+    # Wine it is never found, and a system.txt there is never converted:
+    # Wine's cmd drops a lone % from what %1 or %~1 gives, even in
+    # set "a=%~1" (x%y gives xy, ...\drop 100% sicher\tipps.txt gives
+    # ...\drop 100 sicher\tipps.txt), before any batch line can keep it.
+    mkdir -p "$dir/drop 100% sicher" && cp "$drop/tipps.txt" "$dir/drop 100% sicher" || exit 1
+    file=$("$wine" winepath -w "$dir/drop 100% sicher/tipps.txt" 2>/dev/null | tr -d '\r')
+    run "$1" "$file"
+    case $status$out in
+    1'"tipps.txt": '*) ;;
+    *) fail "tipps.txt from a % folder dropped on $1: status $status, printed [$out]" ;;
+    esac
 }
 
 tip_rows_report='system.txt: 3 games of 2 tip rows, one tip row per line (one game per line: 2 games of 3 tip rows)'
@@ -152,7 +166,7 @@ for folder in "sp ace" "a & b" "(x)" "!y" "pct 100% sicher" "a=b" "Über"; do
         decides "$batch, a file given in a console" $batch 'C:\WINDOWS\system32\cmd.exe' no "$file"
         # Explorer quotes a dropped file's path only when it holds a blank.
         written=$file
-        case $folder in *%*) continue ;; *' '*) written="\"$file\"" ;; esac
+        case $folder in *' '*) written="\"$file\"" ;; esac
         decides "$batch, a file dropped on it" $batch \
             "C:\\WINDOWS\\system32\\cmd.exe /c \"\"$path\" $written\"" yes "$file"
     done
@@ -174,7 +188,8 @@ fi
 
 folder=failures
 mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
-cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" . || exit 1
+cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" \
+    "$build/orient-s.bat" . || exit 1
 written='genordet.txt: was written all the same: do not use it before everything above is put right'
 check "no outcomes" orient.bat "" 'Spiele\r\n' 0 \
     "system.txt: no games, read one game per line: genordet.txt is written empty
@@ -221,6 +236,7 @@ run orient.bat
 
 # Nothing the batch file sets stays behind in the console that called it.
 printf '@echo off\r\ncall orient.bat >nul\r\nif defined status echo status left behind\r\nif defined started_by echo started_by left behind\r\n' >caller.bat
+printf 'call orient-s.bat >nul\r\nif defined ORIENT_ARGUMENT echo ORIENT_ARGUMENT left behind\r\n' >>caller.bat
 left=$("$wine" cmd /c caller.bat </dev/null 2>&1 | tr -d '\r')
 [ -z "$left" ] || fail "caller: $left"
 
