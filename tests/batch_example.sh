@@ -12,9 +12,10 @@
 # programs start cmd with (through ORIENT_COMMAND_LINE, as Wine's cmd leaves
 # %cmdcmdline% empty, and ORIENT_CONSOLE, as Wine's timeout cannot tell a
 # console from a pipe). It also fails sysorient.exe's writes with strace, as
-# the Linux tests do: genordet.txt must be left empty. Without strace, or
-# without the de_DE.UTF-8 locale, that part is skipped, and the script ends
-# with 77 (skipped).
+# the Linux tests do: genordet.txt must be left empty, and checks the bytes
+# of the report through a pipe in code pages 437, 850 and 65001. Without
+# strace or script, or without the de_DE.UTF-8 locale, that part is skipped,
+# and the script ends with 77 (skipped).
 set -u
 wine=$1 build=$2 dir=$3
 WINEPREFIX=$4 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -267,5 +268,41 @@ else
             fail "write error $fault: status $status, genordet.txt of $(wc -c <genordet.txt) bytes"
     done
 fi
+
+# The check's report through a pipe is in the console's code page, else the
+# OEM one (Wine's is 437 for LANG=C.UTF-8, 850 for de_DE.UTF-8), with no
+# look-alike of a quoted character: best fit would make U+2190 ESC, U+25D9
+# LF, U+266A CR, U+2022 BEL and U+FF02 a plain '"'. What the code page
+# lacks is '?': those five in both, pi (U+03C0) in 850, O-slash (U+00D8)
+# in 437; u-umlaut is in both.
+folder="code pages"
+mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
+cp "$build/sysorient-check.exe" . || exit 1
+# quoted CODE-PAGE BYTES: printed holds BYTES, and no control but CR and LF.
+quoted() {
+    LC_ALL=C grep -qF "$(printf "$2")" printed &&
+        [ "$(LC_ALL=C tr -d '\r\n\040-\377' <printed | wc -c)" = 0 ] ||
+        fail "code page $1: printed [$(od -An -tx1 printed | tr -d '\n')]"
+}
+printf '\342\206\220\342\227\231\342\231\252\342\200\242\357\274\202 \317\200\303\230\303\274 Mexiko 1 x 2\r\n2 1 1\r\n' >system.txt
+LANG=C.UTF-8 "$wine" sysorient-check.exe </dev/null 2>/dev/null | cat >printed
+quoted 437 '????? \343?\201 Mexiko 1 x 2'
+if [ $german = yes ]; then
+    LANG=de_DE.UTF-8 "$wine" sysorient-check.exe </dev/null 2>/dev/null | cat >printed
+    quoted 850 '????? ?\235\201 Mexiko 1 x 2'
+fi
+# Without a console (input from /dev/null) Wine's chcp 65001 says "Invalid
+# code page" and GetConsoleOutputCP stays 0; script gives cmd a terminal,
+# and so a console, while the report still goes through a pipe.
+if command -v script >/dev/null 2>&1; then
+    : >printed
+    LANG=C.UTF-8 timeout 60 script -qc "'$wine' cmd /c 'chcp 65001 >nul & sysorient-check.exe' | cat >printed" \
+        /dev/null </dev/null >/dev/null 2>&1
+    quoted 65001 "$(head -n 1 system.txt | tr -d '\r')"
+else
+    echo "batch_example.sh: code page 65001 skipped: needs script" >&2
+    skipped=1
+fi
+
 [ $failed = 0 ] && [ $skipped = 1 ] && exit 77
 exit $failed
