@@ -20,10 +20,13 @@ set "orientation="
 set "given="
 set "pushed="
 rem Each argument goes through a variable, never through call's second
-rem expansion, which would drop a %% from a path.
+rem expansion, which would drop a %% from a path: orient-s.bat gives its
+rem own in ORIENT_ARGUMENT.
 set "argument=%~1"
 call :argument
 set "argument=%~2"
+call :argument
+set "argument=%ORIENT_ARGUMENT%"
 call :argument
 
 rem Explorer runs a double-clicked file as cmd /c ""<its full path>" ", and

@@ -12,9 +12,10 @@
 # programs start cmd with (through ORIENT_COMMAND_LINE, as Wine's cmd leaves
 # %cmdcmdline% empty, and ORIENT_CONSOLE, as Wine's timeout cannot tell a
 # console from a pipe). It also fails sysorient.exe's writes with strace, as
-# the Linux tests do: genordet.txt must be left empty. Without strace, or
-# without the de_DE.UTF-8 locale, that part is skipped, and the script ends
-# with 77 (skipped).
+# the Linux tests do: genordet.txt must be left empty, and checks the bytes
+# of the report through a pipe in code pages 437, 850 and 65001. Without
+# strace or script, or without the de_DE.UTF-8 locale, that part is skipped,
+# and the script ends with 77 (skipped).
 set -u
 wine=$1 build=$2 dir=$3
 WINEPREFIX=$4 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -84,8 +85,10 @@ decides() {
 # by_path FOLDER: orient-s.bat of FOLDER, run by its path from another
 # folder that holds an orient.bat of its own, runs the orient.bat beside it
 # on the other folder's system.txt. Wine's cmd drops a % from any path it
-# expands (Windows' does not), and reads a batch file in another code page
-# than this script writes: such folder names are left out here.
+# expands (Windows' does not): in ...\pct 100% sicher\ its %~dp0 gives
+# ...\pct 100 sicher\, where there is no orient.bat to call. It also reads
+# a batch file in another code page than this script writes: such folder
+# names are left out here.
 by_path() {
     case $1 in *%*|*[!\ -~]*) return ;; esac
     mkdir -p "$dir/elsewhere" || exit 1
@@ -118,6 +121,18 @@ dropped() {
     run "$1" "$file"
     [ "$status" = 1 ] && [ "$out" = "$named_wrong" ] && [ ! -e "$drop/genordet.txt" ] &&
         [ ! -e genordet.txt ] || fail "tipps.txt dropped on $1: status $status, printed [$out]"
+    # From a folder whose name holds a %, the file keeps its name. Under
+    # Wine it is never found, and a system.txt there is never converted:
+    # Wine's cmd drops a lone % from what %1 or %~1 gives, even in
+    # set "a=%~1" (x%y gives xy, ...\drop 100% sicher\tipps.txt gives
+    # ...\drop 100 sicher\tipps.txt), before any batch line can keep it.
+    mkdir -p "$dir/drop 100% sicher" && cp "$drop/tipps.txt" "$dir/drop 100% sicher" || exit 1
+    file=$("$wine" winepath -w "$dir/drop 100% sicher/tipps.txt" 2>/dev/null | tr -d '\r')
+    run "$1" "$file"
+    case $status$out in
+    1'"tipps.txt": '*) ;;
+    *) fail "tipps.txt from a % folder dropped on $1: status $status, printed [$out]" ;;
+    esac
 }
 
 tip_rows_report='system.txt: 3 games of 2 tip rows, one tip row per line (one game per line: 2 games of 3 tip rows)'
@@ -152,7 +167,7 @@ for folder in "sp ace" "a & b" "(x)" "!y" "pct 100% sicher" "a=b" "Über"; do
         decides "$batch, a file given in a console" $batch 'C:\WINDOWS\system32\cmd.exe' no "$file"
         # Explorer quotes a dropped file's path only when it holds a blank.
         written=$file
-        case $folder in *%*) continue ;; *' '*) written="\"$file\"" ;; esac
+        case $folder in *' '*) written="\"$file\"" ;; esac
         decides "$batch, a file dropped on it" $batch \
             "C:\\WINDOWS\\system32\\cmd.exe /c \"\"$path\" $written\"" yes "$file"
     done
@@ -174,7 +189,8 @@ fi
 
 folder=failures
 mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
-cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" . || exit 1
+cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" \
+    "$build/orient-s.bat" . || exit 1
 written='genordet.txt: was written all the same: do not use it before everything above is put right'
 check "no outcomes" orient.bat "" 'Spiele\r\n' 0 \
     "system.txt: no games, read one game per line: genordet.txt is written empty
@@ -221,6 +237,7 @@ run orient.bat
 
 # Nothing the batch file sets stays behind in the console that called it.
 printf '@echo off\r\ncall orient.bat >nul\r\nif defined status echo status left behind\r\nif defined started_by echo started_by left behind\r\n' >caller.bat
+printf 'call orient-s.bat >nul\r\nif defined ORIENT_ARGUMENT echo ORIENT_ARGUMENT left behind\r\n' >>caller.bat
 left=$("$wine" cmd /c caller.bat </dev/null 2>&1 | tr -d '\r')
 [ -z "$left" ] || fail "caller: $left"
 
@@ -251,5 +268,41 @@ else
             fail "write error $fault: status $status, genordet.txt of $(wc -c <genordet.txt) bytes"
     done
 fi
+
+# The check's report through a pipe is in the console's code page, else the
+# OEM one (Wine's is 437 for LANG=C.UTF-8, 850 for de_DE.UTF-8), with no
+# look-alike of a quoted character: best fit would make U+2190 ESC, U+25D9
+# LF, U+266A CR, U+2022 BEL and U+FF02 a plain '"'. What the code page
+# lacks is '?': those five in both, pi (U+03C0) in 850, O-slash (U+00D8)
+# in 437; u-umlaut is in both.
+folder="code pages"
+mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
+cp "$build/sysorient-check.exe" . || exit 1
+# quoted CODE-PAGE BYTES: printed holds BYTES, and no control but CR and LF.
+quoted() {
+    LC_ALL=C grep -qF "$(printf "$2")" printed &&
+        [ "$(LC_ALL=C tr -d '\r\n\040-\377' <printed | wc -c)" = 0 ] ||
+        fail "code page $1: printed [$(od -An -tx1 printed | tr -d '\n')]"
+}
+printf '\342\206\220\342\227\231\342\231\252\342\200\242\357\274\202 \317\200\303\230\303\274 Mexiko 1 x 2\r\n2 1 1\r\n' >system.txt
+LANG=C.UTF-8 "$wine" sysorient-check.exe </dev/null 2>/dev/null | cat >printed
+quoted 437 '????? \343?\201 Mexiko 1 x 2'
+if [ $german = yes ]; then
+    LANG=de_DE.UTF-8 "$wine" sysorient-check.exe </dev/null 2>/dev/null | cat >printed
+    quoted 850 '????? ?\235\201 Mexiko 1 x 2'
+fi
+# Without a console (input from /dev/null) Wine's chcp 65001 says "Invalid
+# code page" and GetConsoleOutputCP stays 0; script gives cmd a terminal,
+# and so a console, while the report still goes through a pipe.
+if command -v script >/dev/null 2>&1; then
+    : >printed
+    LANG=C.UTF-8 timeout 60 script -qc "'$wine' cmd /c 'chcp 65001 >nul & sysorient-check.exe' | cat >printed" \
+        /dev/null </dev/null >/dev/null 2>&1
+    quoted 65001 "$(head -n 1 system.txt | tr -d '\r')"
+else
+    echo "batch_example.sh: code page 65001 skipped: needs script" >&2
+    skipped=1
+fi
+
 [ $failed = 0 ] && [ $skipped = 1 ] && exit 77
 exit $failed
