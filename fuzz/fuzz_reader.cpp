@@ -200,18 +200,28 @@ std::string report_of(bool tip_rows, const std::uint8_t *data, std::size_t size,
     return report + std::to_string(status);
 }
 
+// A number as the English report writes it: from five digits on, grouped
+// by thousands with commas.
+std::string grouped(long n)
+{
+    std::string digits = std::to_string(n);
+    if (digits.size() >= 5)
+        for (std::size_t at = digits.size() - 3; at > 0; at -= at < 3 ? at : 3)
+            digits.insert(at, ",");
+    return digits;
+}
+
 // The first line as the reader's result and table give it.
 std::string first_line(int status, const system_table &table)
 {
     if (status == READ_TOO_MANY_GAMES)
         return "system.txt: more than 15 games";
     if (status == READ_TOO_MANY_TIP_ROWS)
-        return "system.txt: more than 20000 tip rows";
+        return "system.txt: more than 20,000 tip rows";
     if (table.game_count == 0)
         return "system.txt: no games";
     return "system.txt: " + std::to_string(table.game_count) +
-           (table.game_count == 1 ? " game of " : " games of ") +
-           std::to_string(table.tip_row_count) +
+           (table.game_count == 1 ? " game of " : " games of ") + grouped(table.tip_row_count) +
            (table.tip_row_count == 1 ? " tip row," : " tip rows,");
 }
 
