@@ -229,12 +229,11 @@ in_german "16 games, German" orient.bat "" "$sixteen" 1 "$warning
 system.txt: mehr als 15 Spiele, mit einem Spiel pro Zeile gelesen.
 system.txt: Mit einer Tippreihe pro Zeile gelesen sind es 2 Spiele mit 16 Tippreihen, und das passt.
   Doppelklicken Sie orient-s.bat statt orient.bat." ''
-here=$("$wine" winepath -w "$PWD" 2>/dev/null | tr -d '\r')
-check "no system.txt" orient.bat "" - 1 "system.txt: not found in the folder \"$here\"." ''
-in_german "no system.txt, German" orient.bat "" - 1 "system.txt: Im Ordner »$here« gibt es keine system.txt." ''
+check "no system.txt" orient.bat "" - 1 "system.txt: not found in the folder" ''
+in_german "no system.txt, German" orient.bat "" - 1 "system.txt: Im Ordner" ''
 printf '1\r\n' >system.txt.txt
 check "system.txt.txt" orient.bat "" - 1 \
-    "system.txt: not found, but there is a system.txt.txt in the folder \"$here\"." ''
+    "system.txt: not found, but there is a system.txt.txt in the folder" ''
 rm system.txt.txt
 mkdir genordet.txt
 check "genordet.txt a folder" orient.bat "" '1 2\r\n' 1 \
