@@ -241,7 +241,6 @@ struct token_state {
     bool outcome_letter; // an x or X
     std::int64_t length; // places (UTF-16: code units)
     std::int64_t outcomes;
-    std::int64_t value;      // its value as a number while it has few enough digits, else -1
     const unsigned char *at; // its first place in the current text, or nullptr once copied
     quoted_word word;        // what is copied of it
 };
@@ -267,7 +266,6 @@ struct number_group {
     unsigned char marks[PARTS - 1];
     unsigned char joining; // the mark before the last number
     std::int64_t outcomes;
-    std::int64_t rest_tips;  // outcomes of the numbers after the first, as tips
     std::int64_t rest_names; // of those after the first that hold a digit that is no outcome
     quoted_word first;
     lead_place lead; // where the line stood when it began

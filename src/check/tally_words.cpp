@@ -300,7 +300,7 @@ void line_tally::number_closed(unsigned char c, unsigned char byte)
     ++line_.count_next;
     if (!line_.group_open) {
         g.count = 0;
-        g.outcomes = g.rest_tips = g.rest_names = 0;
+        g.outcomes = g.rest_names = 0;
         g.first = w;
         g.lead = line_.lead;
         line_.group_open = true;
@@ -308,7 +308,7 @@ void line_tally::number_closed(unsigned char c, unsigned char byte)
     if (g.count < number_group::PARTS)
         g.parts[g.count] = part;
     if (g.count != 0) {
-        (part.other_digit ? g.rest_names : g.rest_tips) += part.outcomes;
+        g.rest_names += part.other_digit ? part.outcomes : 0;
         append_number(g.first, g.joining, w, places_of(text_));
     }
     ++g.count;
