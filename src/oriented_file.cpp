@@ -3,6 +3,7 @@
 
 #include "write/oriented_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -157,12 +158,15 @@ struct comparison {
     bool same;
 };
 
+// A piece at a time, so that memory holds no whole line of the file.
 int compare_line(void *context, const char *bytes, std::size_t count)
 {
-    static char line[MAX_TIP_ROWS + 8];
+    char piece[4096];
     auto &c = *static_cast<comparison *>(context);
-    c.same = c.same && count <= sizeof line && std::fread(line, 1, count, c.file) == count &&
-             std::memcmp(line, bytes, count) == 0;
+    for (std::size_t done = 0; c.same && done < count; done += sizeof piece) {
+        const std::size_t n = std::min(sizeof piece, count - done);
+        c.same = std::fread(piece, 1, n, c.file) == n && std::memcmp(piece, bytes + done, n) == 0;
+    }
     return c.same ? WRITE_OK : WRITE_FAILED;
 }
 
@@ -170,11 +174,12 @@ int compare_line(void *context, const char *bytes, std::size_t count)
 // written part turned round, a line for each of its tip rows.
 bool write_transposed(const system_table &table, comparison &c)
 {
-    static char line[MAX_TIP_ROWS + 8];
+    // A line of at most MAX_GAMES tips: the other reading fits.
+    char line[MAX_GAMES + 3];
     for (int t = 0; t < table.tip_row_count && c.same; ++t) {
         std::size_t n = 0;
         line[n++] = '_';
-        for (int g = 0; g < table.game_count; ++g)
+        for (int g = 0; g < table.game_count && g < MAX_GAMES; ++g)
             line[n++] = static_cast<char>('0' + table.cells[cell_index(g, t)]);
         line[n++] = '\r';
         line[n++] = '\n';

@@ -145,6 +145,11 @@ void line_tally::text(const watched_text &t)
         decided_ = true;
         facts_.encoding = t.big_endian ? text_encoding::utf16be : text_encoding::utf16le;
     }
+    if (!decided_ && head_count_ == 0 && t.count >= ENCODING_HEAD) {
+        // The first bytes are all here, as a file's first block brings them.
+        decided_ = true;
+        facts_.encoding = encoding_of(t.bytes, ENCODING_HEAD, false);
+    }
     if (decided_) {
         process(t);
         return;
