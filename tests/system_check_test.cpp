@@ -455,6 +455,12 @@ std::vector<check_case> realistic_files()
          TIP_ROWS,
          kind::read_system_both,
          {{kind::heading, {1}, {6}}}},
+        {"games behind the clubs' names, a blank line after each",
+         "Bayern - BVB 1 x 2 1 1 0\r\n\r\nK\xC3\xB6ln - Mainz 2 1 1 x 0 1\r\n\r\n"
+         "Hertha - Bochum x 2 1 1 2 2\r\n",
+         GAMES,
+         kind::read_system_both,
+         {}},
         {"a legend above a blank line",
          "Tipps (1 = Heim, 0 oder X = Unentschieden, 2 = Gast)\r\n\r\n" + repeat(GAME, 8),
          GAMES,
