@@ -381,6 +381,19 @@ std::string numbered_rows(int rows)
 // An Excel sheet saved as CSV, one tip row per line: a header row of the
 // games' numbers above rows numbered in column A, with Excel's separator
 // and, for "CSV UTF-8", the mark in front.
+// Rows numbered in column A, `games` tips each, as Excel saves them with ';'.
+std::string excel_rows(int rows, int games)
+{
+    std::string s;
+    for (int r = 1; r <= rows; ++r) {
+        s += std::to_string(r);
+        for (int g = 0; g < games; ++g)
+            s += std::string(";") + "1x2"[(r + 2 * g) % 3];
+        s += "\r\n";
+    }
+    return s;
+}
+
 std::string excel_sheet(int rows, const std::string &separator, bool mark)
 {
     std::string s = mark ? "\xEF\xBB\xBFNr" : "Nr";
@@ -461,6 +474,22 @@ std::vector<check_case> realistic_files()
          GAMES,
          kind::read_system_both,
          {}},
+        {"a spreadsheet's header row of the pairings, numbered rows and a total, read with s",
+         "Nr;FCB x BVB;S04 x HSV;KOE x M05;SGE x SCF;BMG x TSG;WOB x FCA;VFB x BOC\r\n" +
+             excel_rows(20, 7) + "Einsatz: 20 Reihen\r\n",
+         TIP_ROWS,
+         kind::read_system,
+         {{kind::heading, {1}, {9}},
+          {kind::footer, {22}, {2}},
+          {kind::row_numbers, lines_from(2, 21), {17}},
+          {kind::written_cut, {}, {2, 7}}}},
+        {"a date before every game, and one in the footer",
+         "Sa 19.10. 1 x 2 1\r\nSo 20.10. 2 1 x 1\r\nSa 26.10. 0 0 1 2\r\nStand: 20.10.2024\r\n",
+         GAMES,
+         kind::read_system_both,
+         {{kind::footer, {4}, {7}},
+          {kind::dates, {1, 2, 3}, {10}},
+          {kind::written_filled, {}, {7, 4, 5, 3}}}},
         {"a legend above a blank line",
          "Tipps (1 = Heim, 0 oder X = Unentschieden, 2 = Gast)\r\n\r\n" + repeat(GAME, 8),
          GAMES,
