@@ -221,8 +221,8 @@ std::string first_line(int status, const system_table &table)
     if (table.game_count == 0)
         return "system.txt: no games";
     return "system.txt: " + std::to_string(table.game_count) +
-           (table.game_count == 1 ? " game of " : " games of ") + grouped(table.tip_row_count) +
-           (table.tip_row_count == 1 ? " tip row," : " tip rows,");
+           (table.game_count == 1 ? " game with " : " games with ") + grouped(table.tip_row_count) +
+           (table.tip_row_count == 1 ? " tip row (" : " tip rows (");
 }
 
 } // namespace

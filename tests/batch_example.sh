@@ -143,17 +143,17 @@ dropped() {
     esac
 }
 
-tip_rows_report='system.txt: 3 games of 2 tip rows, one tip row per line, as orient-s.bat reads it.'
+tip_rows_report='system.txt: 3 games with 2 tip rows (one tip row per line).'
 named_wrong='"tipps.txt": the file to convert must be called system.txt.'
 labelled='Spiel 1: 1 x 2 1 1 x\r\nSpiel 2: 2 2 1 x 0 1\r\nSpiel 3: x 1 1 2 2 2\r\n'
-labelled_report='system.txt: 3 games of 6 tip rows, one game per line, as orient.bat reads it.
+labelled_report='system.txt: 3 games with 6 tip rows (one game per line).
 Lines 1 and 2: "Spiel 1: 1 x 2 1 1 x"
-  The number of a label, such as "1:", is read as tips. In Notepad, delete the labels, or their
+  Every 0, 1 or 2 in the number of a label is read as a tip, here in "1:".
 genordet.txt: holds this system, as orient.bat writes it.
   Use it only once everything above is put right.'
-labelled_german='system.txt: 3 Spiele mit 6 Tippreihen, ein Spiel pro Zeile, so wie orient.bat die Datei liest.
+labelled_german='system.txt: 3 Spiele mit 6 Tippreihen (ein Spiel pro Zeile).
 Zeilen 1 und 2: »Spiel 1: 1 x 2 1 1 x«
-  Die Nummer einer Beschriftung, etwa »1:«, wird als Tipp gelesen. Löschen Sie die Beschriftungen
+  In den Nummern von Beschriftungen wird jede 0, 1 oder 2 als Tipp gelesen, hier in »1:«.
 genordet.txt: enthält dieses System, so wie orient.bat es schreibt.
   Verwenden Sie die Datei erst, wenn alles oben Genannte behoben ist.'
 
@@ -194,7 +194,7 @@ if [ $german = yes ]; then
     lang=de_DE.UTF-8
     file=$("$wine" winepath -w "$drop/tipps.txt" 2>/dev/null | tr -d '\r')
     run orient.bat "$file"
-    in_order '»tipps.txt«: Die Datei, die umgewandelt werden soll, muss system.txt heißen.' "$out" ||
+    in_order '»tipps.txt«: Die Datei heißt nicht system.txt und wird deshalb nicht umgewandelt.' "$out" ||
         fail "tipps.txt dropped, German: printed [$out]"
     lang=C.UTF-8
 fi
@@ -204,15 +204,15 @@ mkdir -p "$dir/$folder" && cd "$dir/$folder" || exit 1
 cp "$build/sysorient.exe" "$build/sysorient-check.exe" "$build/orient.bat" \
     "$build/orient-s.bat" . || exit 1
 check "no outcomes" orient.bat "" 'Spiele\r\n' 0 \
-    "system.txt: no games, read one game per line.
+    "system.txt: no games (one game per line).
 system.txt: holds no tips (0, 1, 2, x or X).
 genordet.txt: holds this system, as orient.bat writes it." ''
 warning='Mehr als 15 Spiele im System - System oder Orientierung nicht OK'
 sixteen=$(printf '1 2\\r\\n%.0s' $(seq 16))
 check "16 games" orient.bat "" "$sixteen" 1 "$warning
-system.txt: more than 15 games, read one game per line.
-system.txt: read one tip row per line it is 2 games of 16 tip rows, and that fits.
-  Double-click orient-s.bat instead of orient.bat." ''
+system.txt: more than 15 games (one game per line).
+system.txt: read one tip row per line it is 2 games with 16 tip rows, and that fits.
+  You have probably used the wrong batch file: double-click orient-s.bat instead of orient.bat." ''
 # The genordet.txt from the run before stays, and the report says it is not
 # this system's, in both languages.
 for lang in C.UTF-8 de_DE.UTF-8; do
@@ -226,9 +226,9 @@ for lang in C.UTF-8 de_DE.UTF-8; do
 done
 lang=C.UTF-8
 in_german "16 games, German" orient.bat "" "$sixteen" 1 "$warning
-system.txt: mehr als 15 Spiele, mit einem Spiel pro Zeile gelesen.
+system.txt: mehr als 15 Spiele (ein Spiel pro Zeile).
 system.txt: Mit einer Tippreihe pro Zeile gelesen sind es 2 Spiele mit 16 Tippreihen, und das passt.
-  Doppelklicken Sie orient-s.bat statt orient.bat." ''
+  Wahrscheinlich haben Sie die falsche Batch-Datei genommen: Doppelklicken Sie orient-s.bat statt" ''
 check "no system.txt" orient.bat "" - 1 "system.txt: not found in the folder" ''
 in_german "no system.txt, German" orient.bat "" - 1 "system.txt: Im Ordner" ''
 printf '1\r\n' >system.txt.txt
@@ -237,7 +237,7 @@ check "system.txt.txt" orient.bat "" - 1 \
 rm system.txt.txt
 mkdir genordet.txt
 check "genordet.txt a folder" orient.bat "" '1 2\r\n' 1 \
-    'system.txt: 1 game of 2 tip rows, one game per line, as orient.bat reads it.
+    'system.txt: 1 game with 2 tip rows (one game per line).
 genordet.txt: is a folder.' ''
 rmdir genordet.txt
 missing_check='orient: sysorient-check.exe fehlt, legen Sie es in den Ordner von orient.bat
@@ -255,7 +255,7 @@ mv sysorient.away sysorient.exe
 # The counts of a system of 20000 tip rows, whose lines no batch line read takes.
 awk 'BEGIN { for (g = 0; g < 15; ++g) { for (t = 0; t < 20000; ++t) printf "%d", (g + t) % 3; printf "\r\n" } }' >system.txt
 run orient.bat
-in_order 'system.txt: 15 games of 20,000 tip rows, one game per line, as orient.bat reads it.' "$out" ||
+in_order 'system.txt: 15 games with 20,000 tip rows (one game per line).' "$out" ||
     fail "full system: status $status, printed [$out]"
 
 # Nothing the batch file sets stays behind in the console that called it.

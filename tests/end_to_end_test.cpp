@@ -539,19 +539,18 @@ const std::string LABELS_DE = "Zeilen 1 und 2: \xC2\xBBSpiel 1: 1 x 2 1 1 x\xC2\
 const std::string GAMES_READER = "orient.bat";
 const std::string TIP_ROWS_READER = "orient-s.bat";
 #else
-const std::string GAMES_READER = "sysorient";
-const std::string TIP_ROWS_READER = "sysorient s";
+const std::string GAMES_READER = "\"sysorient\"";
+const std::string TIP_ROWS_READER = "\"sysorient s\"";
 #endif
 
 // The first line of a report on a system that fits.
 std::string first_line(const std::string &counts, bool tip_rows)
 {
-    return "system.txt: " + counts + ", one " + (tip_rows ? "tip row" : "game") + " per line, as " +
-           (tip_rows ? TIP_ROWS_READER : GAMES_READER) + " reads it.";
+    return "system.txt: " + counts + " (one " + (tip_rows ? "tip row" : "game") + " per line).";
 }
 
-const std::string OVERVIEW_FIRST = first_line("2 games of 3 tip rows", false);
-const std::string LABELS_FIRST = first_line("3 games of 6 tip rows", false);
+const std::string OVERVIEW_FIRST = first_line("2 games with 3 tip rows", false);
+const std::string LABELS_FIRST = first_line("3 games with 6 tip rows", false);
 const std::string NOTHING_FOUND = "Nothing was found that looks wrong.";
 
 std::vector<check_report> check_reports()
@@ -567,9 +566,7 @@ std::vector<check_report> check_reports()
          system_file::holds_input,
          LABELS,
          1,
-         {"system.txt: 3 Spiele mit 6 Tippreihen, ein Spiel pro Zeile, so wie \xC2\xBBsysorient"
-          "\xC2\xAB die Datei liest.",
-          "", LABELS_DE},
+         {"system.txt: 3 Spiele mit 6 Tippreihen (ein Spiel pro Zeile).", "", LABELS_DE},
          in_german},
         {"LC_ALL=C over a German LANG",
          {},
@@ -591,7 +588,7 @@ std::vector<check_report> check_reports()
          system_file::holds_input,
          OVERVIEW,
          0,
-         {first_line("3 games of 2 tip rows", true), "", NOTHING_FOUND}},
+         {first_line("3 games with 2 tip rows", true), "", NOTHING_FOUND}},
         {"UTF-16LE, Cyrillic",
          {},
          system_file::holds_input,
@@ -603,8 +600,8 @@ std::vector<check_report> check_reports()
          system_file::holds_input,
          repeat("1 x 2 1\r\n", 27),
          1,
-         {"system.txt: more than 15 games, read one game per line.",
-          "system.txt: read one tip row per line it is 4 games of 27 tip rows, and that fits."}},
+         {"system.txt: more than 15 games (one game per line).",
+          "system.txt: read one tip row per line it is 4 games with 27 tip rows, and that fits."}},
         {"a line of 50 million characters",
          {},
          system_file::holds_input,
@@ -692,7 +689,7 @@ std::vector<check_report> check_reports()
          system_file::holds_input,
          OVERVIEW,
          0,
-         {first_line("3 games of 2 tip rows", true), "", NOTHING_FOUND, "",
+         {first_line("3 games with 2 tip rows", true), "", NOTHING_FOUND, "",
           "genordet.txt: holds this system, as " + TIP_ROWS_READER + " writes it.",
           "  You can use it."},
          {},
@@ -723,7 +720,7 @@ std::vector<check_report> check_reports()
          repeat("1 2\n", 16),
          1,
          {"genordet.txt: is not made from this system.txt.",
-          "  sysorient writes nothing for this system, so genordet.txt is an older one. Do not "
+          "  sysorient writes nothing for this system, so genordet.txt is an older file. Do not "
           "use it."}},
 #ifndef _WIN32
         {"an old genordet.txt, in German",
@@ -802,14 +799,14 @@ std::vector<check_report> check_reports()
          system_file::holds_input,
          many_words(),
          255,
-         {first_line("4 games of 35 tip rows", true)},
+         {first_line("4 games with 35 tip rows", true)},
          {{}, false, 128}},
         {"a read error after the end mark",
          {},
          system_file::holds_input,
          "1 2\n" + std::string(131067, ' ') + "\x1A" + repeat("Spiel 3: 1 2 x\n", 100),
          1,
-         {first_line("1 game of 2 tip rows", false), "",
+         {first_line("1 game with 2 tip rows", false), "",
           "Line 2: \"" + std::string(QUOTE_MAX, ' ') + "\""},
          {},
          "read:error=EIO:when=3"},
@@ -1003,8 +1000,8 @@ TEST(EndToEnd, CheckEndsOnEndlessInput)
     for (std::size_t at; (at = said.find("\n  ")) != std::string::npos;)
         said.replace(at, 3, " ");
     const bool bounded =
-        said.find("What follows it is not read: more than ") != std::string::npos ||
-        said.find("system.txt: goes on far beyond where") != std::string::npos;
+        said.find("and nothing after it is read: more than ") != std::string::npos ||
+        said.find("system.txt: is far larger than any system can be.") != std::string::npos;
     EXPECT_TRUE(bounded) << r.out;
     EXPECT_EQ(r.err, "");
     expect_small_memory(r);

@@ -1121,7 +1121,7 @@ TEST(SystemCheck, QuotesTheLine)
     // Text behind UTF-16: its first line with text.
     const check_run echo = check(utf16(u"1 x\r\n0 1\r\n", false) + "\r\n2 x\r\n1 1\r\n", GAMES);
     ASSERT_GE(echo.findings.count, 2);
-    EXPECT_NE(english(echo.findings)[1].find(" encoding, \"2 x\"."), std::string::npos)
+    EXPECT_NE(english(echo.findings)[1].find(" encoding: \"2 x\"."), std::string::npos)
         << english(echo.findings)[1];
 }
 
@@ -1194,7 +1194,7 @@ TEST(SystemCheck, QuotesTheWord)
         EXPECT_TRUE(r.findings.items[1].kind == kind::names ||
                     r.findings.items[1].kind == kind::label_numbers);
         const std::string said = english(r.findings)[1];
-        EXPECT_NE(said.find("such as \"" + word + "\""), std::string::npos) << said;
+        EXPECT_NE(said.find("here in \"" + word + "\""), std::string::npos) << said;
     }
 }
 

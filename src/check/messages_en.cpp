@@ -11,210 +11,233 @@ namespace {
 // is written out instead.
 constexpr message ENGLISH_MESSAGES[] = {
     {finding_kind::read_system,
-     "system.txt: {0} {0|game|games} of {1} {1|tip row|tip rows}, one {o|game|tip row} per line, "
-     "as {w|{o|orient.bat|orient-s.bat}|sysorient{o|| s}} reads it."},
+     "system.txt: {0} {0|game|games} with {1} {1|tip row|tip rows} (one {o|game|tip row} per "
+     "line).\n"
+     "This is how {w|{o|orient.bat|orient-s.bat}|\"sysorient{o|| s}\"} reads the file. Compare it "
+     "with your system."},
     {finding_kind::read_system_both,
-     "system.txt: {0} {0|game|games} of {1} {1|tip row|tip rows}, one {o|game|tip row} per line, "
-     "as {w|{o|orient.bat|orient-s.bat}|sysorient{o|| s}} reads it.\n"
-     "Read one {o|tip row|game} per line, as {w|{o|orient-s.bat|orient.bat}|sysorient{o| s|}} "
-     "reads it, it is {2} {2|game|games} of {3} {3|tip row|tip rows}. Only you know which of the "
-     "two is your system."},
-    {finding_kind::read_no_games, "system.txt: no games, read one {o|game|tip row} per line.\n"
-                                  "sysorient writes genordet.txt as an empty file."},
+     "system.txt: {0} {0|game|games} with {1} {1|tip row|tip rows} (one {o|game|tip row} per "
+     "line).\n"
+     "This is how {w|{o|orient.bat|orient-s.bat}|\"sysorient{o|| s}\"} reads the file. With "
+     "{w|{o|orient-s.bat|orient.bat}|\"sysorient{o| s|}\"} (one {o|tip row|game} per line) it is "
+     "{2} {2|game|games} with {3} {3|tip row|tip rows}. If that is your system, "
+     "{w|double-click {o|orient-s.bat|orient.bat}|run \"sysorient{o| s|}\"} instead."},
+    {finding_kind::read_no_games, "system.txt: no games (one {o|game|tip row} per line).\n"
+                                  "So sysorient writes an empty genordet.txt."},
     {finding_kind::too_many_games,
-     "system.txt: more than {0} games, read one {o|game|tip row} per line.\n"
-     "sysorient warns and writes no genordet.txt for this system."},
+     "system.txt: more than {0} games (one {o|game|tip row} per line).\n"
+     "A system has at most {0} games, so sysorient warns and writes no genordet.txt."},
     {finding_kind::too_many_tip_rows,
-     "system.txt: more than {0} tip rows, read one {o|game|tip row} per line.\n"
-     "sysorient warns and writes no genordet.txt for this system."},
+     "system.txt: more than {0} tip rows (one {o|game|tip row} per line).\n"
+     "A system has at most {0} tip rows, so sysorient warns and writes no genordet.txt."},
     {finding_kind::read_error,
      "system.txt: cannot be read to its end (a read error).\n"
-     "sysorient writes nothing. Copy system.txt into a folder on your own computer, such as "
-     "Documents, and convert it there."},
+     "So sysorient writes nothing. {w|Copy system.txt, the two batch files and the two programs "
+     "into a folder on your own computer, such as Documents, and double-click "
+     "{o|orient.bat|orient-s.bat} there.|Copy system.txt into a folder on your own computer and "
+     "run \"sysorient{o|| s}\" there.}"},
     {finding_kind::cannot_open, "system.txt: not found in the folder {whole}.\n"
                                 "Save your system there under the name system.txt{again}."},
     {finding_kind::system_txt_txt,
      "system.txt: not found, but there is a system.txt.txt in the folder {whole}.\n"
-     "Rename it to system.txt. If Explorer shows it as \"system.txt\", type just \"system\" as "
-     "the new name{again}."},
+     "Rename that file to system.txt{w| in Explorer. If Explorer shows it as \"system.txt\", type "
+     "just \"system\" as the new name|}{again}."},
     {finding_kind::not_system_txt,
      "{whole}: the file to convert must be called system.txt.\n"
-     "Rename it to system.txt, or save it under that name in the folder of orient.bat{again}."},
+     "{w|Rename it to system.txt and drop it on {o|orient.bat|orient-s.bat} again.|Rename it to "
+     "system.txt{again}.}"},
     {finding_kind::given_not_found,
      "{whole}: not found, or it cannot be opened.\n"
-     "Copy the file as system.txt into the folder of orient.bat, then double-click orient.bat."},
+     "{w|Save your system as system.txt in the folder of {o|orient.bat|orient-s.bat}, then "
+     "double-click {o|orient.bat|orient-s.bat}.|Save your system as system.txt in the folder where "
+     "you run \"sysorient{o|| s}\".}"},
     {finding_kind::utf16_without_mark,
      "system.txt: looks like Unicode text saved without the mark at its start.\n"
-     "Letters such as umlauts can end the reading early or turn into tips. "
-     "{w|In Notepad, choose \"Save as\" and the encoding \"UTF-8\"|Save the file again as "
-     "UTF-8}{again}."},
+     "Umlauts and other letters can then be read as tips or end the reading early. {w|Open the "
+     "file in Notepad, choose \"Save as\", set the encoding at the bottom to \"UTF-8\" and click "
+     "\"Save\"|Save the file again as UTF-8}{again}."},
     {finding_kind::appended_text,
-     "system.txt: after its Unicode text stands text in another encoding, {quote}.\n"
-     "That text is not read. Such text comes from adding lines with a command or batch file. "
-     "{w|Open the file in Notepad and save it again with \"Save as\" and the encoding "
-     "\"UTF-8\"|Save the whole file again in one encoding}{again}."},
+     "system.txt: ends with text in another encoding: {quote}.\n"
+     "That text is not read; it comes from a command or batch file that added lines. {w|Notepad "
+     "shows it at the end as garbled characters: delete them, type the text in again and save the "
+     "file|Save the whole file again in one encoding}{again}."},
     {finding_kind::cr_line_ends,
-     "system.txt: its lines end in a way that Windows does not use (as on an old Mac).\n"
-     "sysorient reads the whole file as one line. {w|Save the file again as text from the "
-     "program that made it (in Excel: \"Text (tab delimited)\")|Turn its line ends into LF, for "
-     "example with tr '\\r' '\\n'}{again}."},
+     "system.txt: its lines end as on an old Mac, not as on Windows.\n"
+     "So sysorient reads the whole file as one line. {w|If the file comes from Excel, save it "
+     "there as \"Text (Tab delimited)\" instead of \"Text (Macintosh)\". Otherwise copy all its "
+     "text in Notepad (Ctrl+A, Ctrl+C) into a new file (Ctrl+N, Ctrl+V) and save that as "
+     "system.txt|Turn its line ends into LF, for example with tr '\\r' '\\n"
+     "'}{again}."},
     {finding_kind::text_after_end_mark,
      "Line {line}: {quote}\n"
-     "An invisible end-of-file character stands in this line, where the quote shows ·. What "
-     "follows it is not read: {0} {0|line|lines} with {1} {1|tip|tips}. "
-     "{w|In Notepad, put the cursor right after the last tip of this line, press Delete and "
-     "save|Delete the character (Ctrl-Z, 0x1A) in your editor}{again}."},
+     "There is an invisible end-of-file character here (· in the quote), and nothing after it is "
+     "read: {0|one line|{0} lines} with {1|one tip|{1} tips}. {w|In Notepad, put the cursor at "
+     "that place, press Delete (no visible character should disappear) and save the file|Delete "
+     "the character (Ctrl+Z, 0x1A) in a text editor}{again}."},
     {finding_kind::more_after_end_mark,
      "Line {line}: {quote}\n"
-     "An invisible end-of-file character stands in this line, where the quote shows ·. What "
-     "follows it is not read: more than {0} {0|line|lines}, with {1} {1|tip|tips} in the "
-     "first. {w|In Notepad, put the cursor right after the last tip of this line, press Delete "
-     "and save|Delete the character (Ctrl-Z, 0x1A) in your editor}{again}."},
+     "There is an invisible end-of-file character here (· in the quote), and nothing after it is "
+     "read: more than {0|one line|{0} lines} with at least {1|one tip|{1} tips}. {w|In Notepad, "
+     "put the cursor at that place, press Delete (no visible character should disappear) and save "
+     "the file|Delete the character (Ctrl+Z, 0x1A) in a text editor}{again}."},
     {finding_kind::unreadable_after_end_mark,
      "Line {line}: {quote}\n"
-     "An invisible end-of-file character stands in this line, where the quote shows ·, and the "
-     "file cannot be read past it. What follows is not known. {w|In Notepad, put the cursor "
-     "right after the last tip of this line, press Delete and save|Delete the character (Ctrl-Z, "
-     "0x1A) in your editor}, then copy system.txt into a folder on your own computer."},
+     "There is an invisible end-of-file character here (· in the quote), and the file cannot be "
+     "read past it (a read error). {w|Copy system.txt, the two batch files and the two programs "
+     "into a folder on your own computer, such as Documents. There, delete the character in "
+     "Notepad (put the cursor at that place and press Delete), save the file and double-click "
+     "{o|orient.bat|orient-s.bat}.|Copy system.txt into a folder on your own computer, delete the "
+     "character (Ctrl+Z, 0x1A) there and run \"sysorient{o|| s}\" there.}"},
     {finding_kind::unreadable_after_limit,
      "system.txt: cannot be read to its end (a read error).\n"
-     "What follows is not known. Copy system.txt into a folder on your own computer, such as "
-     "Documents, and convert it there."},
+     "What else follows is not known. {w|Copy system.txt, the two batch files and the two programs "
+     "into a folder on your own computer, such as Documents, and double-click "
+     "{o|orient.bat|orient-s.bat} there.|Copy system.txt into a folder on your own computer and "
+     "run \"sysorient{o|| s}\" there.}"},
     {finding_kind::checked_in_part,
-     "system.txt: goes on far beyond where the system is too large.\n"
-     "The check looked at its first {0} lines only. Make the system fit, as said above{again}."},
+     "system.txt: is far larger than any system can be.\n"
+     "Only its first {0} lines were checked. Perhaps it is the wrong file: save your system as "
+     "system.txt{again}."},
     {finding_kind::empty_file,
      "system.txt: the file is empty.\n"
-     "Put your system into it{w| (in Notepad, or from Excel with \"Save as\" and \"CSV (comma "
-     "delimited)\")|}{again}."},
+     "{w|Type or paste your system into it in Notepad and save the file|Put your system into "
+     "it}{again}."},
     {finding_kind::no_outcomes,
      "system.txt: holds no tips (0, 1, 2, x or X).\n"
-     "Perhaps another file was saved as system.txt. Save your system under that name{again}."},
+     "Perhaps it is the wrong file. Save your system as system.txt{again}."},
     {finding_kind::heading,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "{L|This is a heading|These are headings} above the system. "
-     "{0|One character in {L|it|them} (0, 1, 2 or x) is read as a tip|{0} characters in "
-     "{L|it|them} (0, 1, 2 or x) are read as tips}, and each such line becomes {o|a game|a tip "
-     "row}. Delete {L|this line|these lines}{w| in Notepad|}{again}."},
+     "{L|This is a heading|These are headings} or other text above the system. {0|One character in "
+     "{L|it|them} (0, 1, 2 or x) is read as a tip|{0} characters in {L|it|them} (0, 1, 2 or x) are "
+     "read as tips}, and {L|the line counts|each of these lines counts} as one more {o|game|tip "
+     "row}. Delete {L|the line|these lines}{w| in Notepad and save the file|}{again}."},
     {finding_kind::footer,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "This is text below the system (a total, a stake, a greeting). "
-     "{0|One character in {L|it|them} (0, 1, 2 or x) is read as a tip|{0} characters in "
-     "{L|it|them} (0, 1, 2 or x) are read as tips}, and each such line becomes {o|a game|a tip "
-     "row}. Delete {L|this line|these lines}{w| in Notepad|}{again}."},
+     "This is text below the system (a total, a stake, a greeting). {0|One character in "
+     "{L|it|them} (0, 1, 2 or x) is read as a tip|{0} characters in {L|it|them} (0, 1, 2 or x) are "
+     "read as tips}, and {L|the line counts|each of these lines counts} as one more {o|game|tip "
+     "row}. Delete {L|the line|these lines}{w| in Notepad and save the file|}{again}."},
     {finding_kind::row_numbers,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "{L|It begins|They begin} with row numbers (1, 2, 3, ...), and "
-     "{0|one digit in them (0, 1 or 2) is read as a tip|{0} digits in them (0, 1 or 2) are read "
-     "as tips}. Delete the column of row numbers{w| (in Excel, column A)|}{again}."},
+     "{L|It begins with a row number|They begin with row numbers} (1, 2, 3 and so on), and every "
+     "0, 1 or 2 in {L|it|them} is read as a tip. Delete the column of row numbers{w| (in Excel, "
+     "usually column A) and save system.txt|}{again}."},
     {finding_kind::label_numbers,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "The number of a label, such as {word}, is read as tips. "
-     "{w|In Notepad, delete|Delete} the labels, or their numbers{again}."},
-    {finding_kind::names, "{L|Line|Lines} {lines}: {quote}\n"
-                          "A name, such as {word}, holds 0, 1, 2 or x, which are read as tips. "
-                          "Delete the names{w| in Notepad|}{again}."},
+     "Every 0, 1 or 2 in the number of a label is read as a tip, here in {word}. Delete {L|the "
+     "label or its number|the labels or their numbers}{w| in Notepad and save the file|}{again}."},
+    {finding_kind::names,
+     "{L|Line|Lines} {lines}: {quote}\n"
+     "Every 0, 1, 2 or x in a name is read as a tip, here in {word}. Delete the names{w| in "
+     "Notepad and save the file|}{again}."},
     {finding_kind::dates,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "A date or an amount, such as {word}, holds 0, 1 or 2, which are read as tips. "
-     "Delete {L|it|them}{again}."},
-    {finding_kind::times, "{L|Line|Lines} {lines}: {quote}\n"
-                          "A time of day, such as {word}, holds 0, 1 or 2, which are read as tips. "
-                          "Delete the times{again}."},
+     "Every 0, 1 or 2 in a date or an amount is read as a tip, here in {word}. Delete the dates "
+     "and amounts{w| in Notepad and save the file|}{again}."},
+    {finding_kind::times,
+     "{L|Line|Lines} {lines}: {quote}\n"
+     "Every 0, 1 or 2 in a time of day is read as a tip, here in {word}. Delete the times{w| in "
+     "Notepad and save the file|}{again}."},
     {finding_kind::cr_inside,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "A line end that Windows does not use (as on an old Mac) stands inside {L|this line|these "
-     "lines}, so the tips after it are read as part of the same line. "
-     "{w|In Notepad the line looks broken in two: put the cursor at the start of its second "
-     "part, press Backspace, then Enter, and save|Make it a line end of the file's "
-     "kind}{again}."},
+     "{L|This line holds|These lines hold} a line end as on an old Mac (· in the quote), and the "
+     "tips after it are read as part of the same line. {w|Notepad shows two lines there: put the "
+     "cursor at the start of the second, press Backspace, then Enter, and save the file|Make it a "
+     "line end like those in the rest of the file}{again}."},
     {finding_kind::without_text,
-     "system.txt: without the lines named above it is {0} {0|game|games} of {1} "
-     "{1|tip row|tip rows}.\n"
-     "That fits: delete those lines{again}."},
+     "system.txt: without the lines named above it is {0} {0|game|games} with {1} {1|tip row|tip "
+     "rows}.\n"
+     "That is not too large: delete those lines{w| in Notepad and save the file|}{again}."},
     {finding_kind::other_reading,
-     "system.txt: read one {o|tip row|game} per line it is {0} {0|game|games} of {1} "
-     "{1|tip row|tip rows}, and that fits.\n"
-     "{w|Double-click {o|orient-s.bat|orient.bat} instead of {o|orient.bat|orient-s.bat}|"
-     "Run sysorient{o| s|} instead}."},
+     "system.txt: read one {o|tip row|game} per line it is {0} {0|game|games} with {1} {1|tip "
+     "row|tip rows}, and that fits.\n"
+     "You have probably {w|used the wrong batch file: double-click {o|orient-s.bat|orient.bat} "
+     "instead of {o|orient.bat|orient-s.bat}|run \"sysorient{o|| s}\" instead of \"sysorient{o| "
+     "s|}\": run \"sysorient{o| s|}\"}."},
     {finding_kind::past_game_limit,
      "{L|Line|Lines} {lines}: {L|goes|go} past the limit of {0} games.\n"
-     "A system holds at most {0} games. If {L|this line is|these lines are} part of your system, "
-     "split it into smaller systems."},
+     "If {L|this line is|these lines are} not part of your system, delete {L|it|them}{w| in "
+     "Notepad and save the file|}{again}. Otherwise split the system into smaller ones."},
     {finding_kind::past_tip_row_limit,
      "{L|Line|Lines} {lines}: {L|goes|go} past the limit of {0} tip rows.\n"
-     "A system holds at most {0} tip rows. If {L|this line is|these lines are} part of your "
-     "system, split it into smaller systems."},
+     "If {L|this line is|these lines are} not part of your system, delete {L|it|them}{w| in "
+     "Notepad and save the file|}{again}. Otherwise split the system into smaller ones."},
     {finding_kind::bankers,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "{L|It holds|They hold} one tip; the other lines hold {1}. If {L|it is a banker|they are "
-     "bankers} (a game with one fixed tip), write {L|its tip|the tip} in every tip row, {1} "
-     "times{w| in Notepad|}{again}."},
+     "{L|It holds|They hold} only one tip; the other lines hold {1}. If {L|it is a banker|they are "
+     "bankers} (a game with one fixed tip), the tip must stand in every tip row: write it {1} "
+     "times in {L|the line|each of these lines}{w| in Notepad and save the file|}{again}."},
     {finding_kind::written_cut,
      "genordet.txt: every {o|game is cut to {0} {0|tip row|tip rows}|tip row is cut to {0} "
      "{0|game|games}}, though the system's lines hold {1} {1|tip|tips}.\n"
-     "The last line with tips sets the count for every line. Put the last line right{again}."},
+     "The last line with tips holds only {0}, and that sets the count for every line. Add the "
+     "missing tips there, or delete that line if it is not part of the system{w|; then save the "
+     "file and double-click {o|orient.bat|orient-s.bat} again.|, then run \"sysorient{o|| s}\" "
+     "again.}"},
     {finding_kind::written_filled,
-     "genordet.txt: every {o|game gets {0} tip rows|tip row gets {0} games}, though the "
-     "system's lines hold only {1} {1|tip|tips}.\n"
-     "The last line with tips sets the count for every line. "
-     "{3|{o|Tip row|Game} {0} is|{o|Tip rows|Games} {2} to {0} are} filled up with 0, draw tips "
-     "you never made. Put the last line right{again}."},
+     "genordet.txt: every {o|game gets {0} tip rows|tip row gets {0} games}, though the system's "
+     "lines hold only {1} {1|tip|tips}.\n"
+     "The last line with tips holds {0}, and that sets the count for every line: {3|{o|tip "
+     "row|game} {0} is|{o|tip rows|games} {2} to {0} are} filled up with 0, draw tips you never "
+     "made. Delete the extra {3|tip|tips} in the last line{w| and save the file|}{again}."},
     {finding_kind::lines_more_tips,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "{L|It holds|They each hold} {2} tips; the other lines hold {1}: {3} {3|tip|tips} too many. "
-     "Delete the extra {3|tip|tips}{again}."},
+     "{L|It holds|They each hold} {2} tips; the other lines hold {1}: {3|one tip|{3} tips} too "
+     "many. Delete the extra {3|tip|tips}{w| in Notepad and save the file|}{again}."},
     {finding_kind::lines_fewer_tips,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "{L|It holds|They each hold} {2} {2|tip|tips}; the other lines hold {1}. From {o|tip "
-     "row|game} "
-     "{3} on, {L|it is|they are} filled up with 0, draw tips you never made. Add the missing "
-     "tips{again}."},
+     "{L|It holds|They each hold} {2|only one tip|{2} tips}; the other lines hold {1}. From {o|tip "
+     "row|game} {3} on, {L|it is|they are} filled up with 0, draw tips you never made. Add the "
+     "missing tips{w| in Notepad and save the file|}{again}."},
     {finding_kind::lines_fewer_tips_whole,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "{L|It holds|They each hold} {2} {2|tip|tips}; the other lines hold {1}. "
-     "Check {L|this line|these lines}{again}."},
+     "{L|It holds|They each hold} {2|only one tip|{2} tips}; the other lines hold {1}. Add the "
+     "missing tips{w| in Notepad and save the file|}{again}."},
     {finding_kind::more_odd_lines,
-     "system.txt: {2} more {2|line holds|lines hold} another number of tips than {1}.\n"
-     "Check the lines of your system{again}."},
+     "system.txt: {2|one more line holds|{2} more lines hold} another number of tips than {1}.\n"
+     "Put the lines named above right first{again}; the report then names {2|that one|those} too."},
     {finding_kind::oriented_is_folder,
      "genordet.txt: is a folder.\n"
-     "sysorient cannot write the file. Rename or move the folder{again}."},
+     "So sysorient cannot write the file. Rename the folder{w| in Explorer|}{again}."},
     {finding_kind::oriented_read_only,
      "genordet.txt: is read-only.\n"
-     "sysorient cannot write it. {w|In Explorer, right-click genordet.txt, choose Properties and "
-     "clear \"Read-only\"|Make it writable, for example with chmod u+w genordet.txt}{again}."},
+     "So sysorient cannot write it. {w|In Explorer, right-click genordet.txt, choose "
+     "\"Properties\", clear \"Read-only\" and click \"OK\"|Make it writable, for example with "
+     "chmod u+w genordet.txt}{again}."},
     {finding_kind::oriented_in_use,
      "genordet.txt: is open in another program (Excel, perhaps).\n"
-     "sysorient cannot write it while it is open there. Close it{again}."},
+     "While it is open there, sysorient cannot write it. Close it there{again}."},
     {finding_kind::folder_read_only,
      "genordet.txt: cannot be made in this folder.\n"
-     "The folder lets no new file be made. Copy system.txt{w|, orient.bat and the programs|} into "
-     "a folder of your own, such as Documents, and convert it there."},
+     "The folder lets no new file be made. {w|Copy system.txt, the two batch files and the two "
+     "programs into a folder of your own, such as Documents, and double-click "
+     "{o|orient.bat|orient-s.bat} there.|Copy system.txt into a folder of your own and run "
+     "\"sysorient{o|| s}\" there.}"},
     {finding_kind::oriented_missing_folder,
      "genordet.txt: is a link into a folder that is not there.\n"
-     "sysorient cannot write it. Delete the link, or make the folder it leads to{again}."},
+     "So sysorient cannot write it. Delete the link{again}."},
     {finding_kind::oriented_link_loop, "genordet.txt: is a link that leads round in a circle.\n"
-                                       "sysorient cannot write it. Delete the link{again}."},
+                                       "So sysorient cannot write it. Delete the link{again}."},
     {finding_kind::oriented_through_file,
      "genordet.txt: is a link through a file, as if that file were a folder.\n"
-     "sysorient cannot write it. Delete the link{again}."},
+     "So sysorient cannot write it. Delete the link{again}."},
     {finding_kind::nothing_found, "Nothing was found that looks wrong."},
     {finding_kind::oriented_same,
-     "genordet.txt: holds this system, as {w|{o|orient.bat|orient-s.bat}|sysorient{o|| s}} "
-     "writes it.\n{0|Use it only once everything above is put right.|You can use it.}"},
+     "genordet.txt: holds this system, as {w|{o|orient.bat|orient-s.bat}|\"sysorient{o|| s}\"} "
+     "writes it.\n"
+     "{0|Use it only once everything above is put right.|You can use it.}"},
     {finding_kind::oriented_other_reading,
      "genordet.txt: holds this system read one {o|tip row|game} per line, as "
-     "{w|{o|orient-s.bat|orient.bat}|sysorient{o| s|}} writes it.\n"
-     "If your system has one {o|game|tip row} per line, do not use it: "
-     "{w|double-click {o|orient.bat|orient-s.bat}|run sysorient{o|| s}}."},
+     "{w|{o|orient-s.bat|orient.bat}|\"sysorient{o| s|}\"} writes it.\n"
+     "If your system has one {o|game|tip row} per line, do not use it: {w|double-click "
+     "{o|orient.bat|orient-s.bat}|run \"sysorient{o|| s}\"}."},
     {finding_kind::oriented_old,
      "genordet.txt: is not made from this system.txt.\n"
-     "Do not use it. {w|Double-click {o|orient.bat|orient-s.bat}|Run sysorient{o|| s}}, which "
-     "writes it anew{0| once everything above is put right|}."},
+     "Do not use it. {w|Double-click {o|orient.bat|orient-s.bat}|Run \"sysorient{o|| s}\"}{0| once "
+     "everything above is put right|}, and it is written anew."},
     {finding_kind::oriented_kept,
      "genordet.txt: is not made from this system.txt.\n"
-     "sysorient writes nothing for this system, so genordet.txt is an older one. Do not use "
+     "sysorient writes nothing for this system, so genordet.txt is an older file. Do not use "
      "it."},
 };
 
@@ -230,10 +253,10 @@ const language ENGLISH = {
     U'"',
     U'\'',
     ',',
-    "{w|, then double-click {o|orient.bat|orient-s.bat} again|, then run sysorient{o|| s} "
+    "{w|, then double-click {o|orient.bat|orient-s.bat} again|, then run \"sysorient{o|| s}\" "
     "again}",
-    "A \u00B7 in a quote stands for a character that cannot be shown here (a control or an "
-    "invisible character).",
+    "A \u00B7 in a quote stands for a character that cannot be shown here, mostly an "
+    "invisible one.",
 };
 
 } // namespace sysorient
