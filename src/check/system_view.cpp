@@ -174,8 +174,6 @@ void causes_of(system_view &v, const system_table &table)
     for (int k = 0; k <= TEXT_CAUSES; ++k)
         v.causes[k] = without_text_lines(v, f.causes[k], k);
     v.numbers = numbers_of(v);
-    v.banker_bit = 0;
-    v.bankers = cause_lines{};
     if (table.line_is_tip_row == 0 && v.tips >= 2) {
         const line_cause kind = v.numbered ? BANKER_NUMBERED : BANKER;
         v.banker_bit = 1U << kind;
