@@ -180,19 +180,11 @@ finding converted(const std::string &input, bool tip_rows)
 constexpr bool GAMES = false;
 constexpr bool TIP_ROWS = true;
 
-// Lines first to last, and every other one of them.
-std::vector<std::int64_t> every_other(std::int64_t first, std::int64_t last)
+// Lines first to last, every one or every other one.
+std::vector<std::int64_t> lines_from(std::int64_t first, std::int64_t last, std::int64_t step = 1)
 {
     std::vector<std::int64_t> lines;
-    for (std::int64_t l = first; l <= last; l += 2)
-        lines.push_back(l);
-    return lines;
-}
-
-std::vector<std::int64_t> lines_from(std::int64_t first, std::int64_t last)
-{
-    std::vector<std::int64_t> lines;
-    for (std::int64_t l = first; l <= last; ++l)
+    for (std::int64_t l = first; l <= last; l += step)
         lines.push_back(l);
     return lines;
 }
@@ -998,7 +990,7 @@ std::vector<check_case> realistic_files()
          repeat("1 2\n1\n", 100) + "1 2\n",
          TIP_ROWS,
          kind::read_system,
-         {{kind::lines_fewer_tips, every_other(2, 200)}}},
+         {{kind::lines_fewer_tips, lines_from(2, 200, 2)}}},
         {"odd lines of two counts: a finding each count",
          repeat("1 2\n1\n1 2\n1 2 1\n", 4) + repeat("1 2\n", 4),
          TIP_ROWS,
