@@ -981,6 +981,24 @@ std::vector<check_case> realistic_files()
          TIP_ROWS,
          kind::read_system,
          {{kind::heading, {1}, {7}}, {kind::lines_fewer_tips, {3, 5, 7, 9, 11, 13, 15}}}},
+        {"a dated heading, and lines of six other counts",
+         "Runde vom 12.10.2024\r\n" +
+             [] {
+                 std::string s;
+                 for (int n = 2; n <= 7; ++n)
+                     s += repeat("1 ", n) + "\r\n";
+                 return s;
+             }() +
+             repeat("1 2 1 2 1 2 1 2\r\n", 10),
+         TIP_ROWS,
+         kind::read_system,
+         {{kind::heading, {1}, {7}},
+          {kind::lines_fewer_tips, {2}},
+          {kind::lines_fewer_tips, {3}},
+          {kind::lines_fewer_tips, {4}},
+          {kind::lines_fewer_tips, {5}},
+          {kind::lines_fewer_tips, {6}},
+          {kind::more_odd_lines, {}, {8, 8, 1}}}},
         {"many odd lines",
          repeat("1 2\n1\n", 100) + "1 2\n",
          GAMES,
