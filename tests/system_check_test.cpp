@@ -1124,6 +1124,10 @@ TEST(SystemCheck, QuotesTheLine)
     const check_run heading = check("13er Wette vom 12.10.2024\r\n" + CLEAN, GAMES);
     ASSERT_GE(heading.findings.count, 2);
     EXPECT_EQ(english(heading.findings)[1].substr(0, 35), "Line 1: \"13er Wette vom 12.10.2024\"");
+    // Lines of another count, by the first that is no heading of that count.
+    const check_run odd = check("Spieltag 12, Runde 1\r\n" + CLEAN + "2 1 x\r\n" + GAME, GAMES);
+    ASSERT_GE(odd.findings.count, 3);
+    EXPECT_EQ(english(odd.findings)[2].substr(0, 15), "Line 5: \"2 1 x\"");
     // A column of row numbers, by its first line.
     const check_run numbered = check(numbered_rows(12), GAMES);
     ASSERT_GE(numbered.findings.count, 2);
