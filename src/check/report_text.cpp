@@ -294,7 +294,8 @@ int wrap(const char *p, const char *end, int first, report_sink sink)
     for (int indent = first; p < end; indent = REPORT_INDENT) {
         report_line line(indent);
         for (;;) {
-            const auto *word_end = static_cast<const char *>(std::memchr(p, ' ', end - p));
+            const auto *word_end =
+                static_cast<const char *>(std::memchr(p, ' ', static_cast<std::size_t>(end - p)));
             word_end = word_end != nullptr ? word_end : end;
             if (!line.add(p, word_end))
                 break;
