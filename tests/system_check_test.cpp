@@ -574,6 +574,18 @@ std::vector<check_case> realistic_files()
          GAMES,
          kind::read_system_both,
          {{kind::names, {1, 2}, {2}}}},
+        {"games numbered 1. to 5. before the clubs, typed in Notepad",
+         "1. Bayern - Dortmund 1 0 2 1\n2. Leipzig - K\xC3\xB6ln 2 2 1 0\n3. Bochum - Mainz 0 1 1 "
+         "2\n4. Kiel - Bremen 1 1 1 1\n5. Union - Hertha 2 0 0 2\n",
+         GAMES,
+         kind::read_system_both,
+         {{kind::label_numbers, {1, 2}, {2}}}},
+        {"a club's 1. FC above games numbered 2. to 4.",
+         "1. FC Koeln - Gladbach: 1 x 2 1\r\n2. Bayern - Dortmund: x 1 1 2\r\n"
+         "3. Bochum - Mainz: x 1 1 2\r\n4. Kiel - Bremen: 2 2 1 x\r\n",
+         GAMES,
+         kind::read_system_both,
+         {{kind::label_numbers, {1, 2}, {2}}}},
         {"a club's 09 before a colon",
          "Bochum - Wattenscheid 09: 1 x 2 1 1 x\r\nBayern - Dortmund: x 1 1 2 2 2\r\n",
          GAMES,

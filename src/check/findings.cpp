@@ -150,9 +150,8 @@ void causes(const tally_facts &t, const system_view &view, report &out)
 {
     cause(finding_kind::heading, view.heading, out);
     cause(finding_kind::footer, view.footer, out);
-    const bool behind_words = t.numbers.after_words;
-    cause(behind_words ? finding_kind::label_numbers : finding_kind::row_numbers, view.numbers,
-          out);
+    const bool labels = t.numbers.after_words || t.numbers.dotted;
+    cause(labels ? finding_kind::label_numbers : finding_kind::row_numbers, view.numbers, out);
     cause(finding_kind::label_numbers, view.causes[LABEL_NUMBER], out);
     cause(finding_kind::names, view.causes[NAME], out);
     cause(finding_kind::dates, view.causes[DATE], out);

@@ -29,6 +29,35 @@ struct line_set {
             runs[run_count++] = {line, line};
     }
 
+    // Adds a line before every line added so far; the last run kept may go.
+    void add_first(std::int64_t line)
+    {
+        ++lines;
+        if (run_count != 0 && runs[0].first == line + 1) {
+            runs[0].first = line;
+            return;
+        }
+        run_count = run_count < RUNS ? run_count + 1 : RUNS;
+        for (int r = run_count - 1; r > 0; --r)
+            runs[r] = runs[r - 1];
+        runs[0] = {line, line};
+    }
+
+    // Takes the first line away.
+    void drop_first()
+    {
+        if (run_count == 0)
+            return;
+        --lines;
+        if (runs[0].first < runs[0].last) {
+            ++runs[0].first;
+            return;
+        }
+        --run_count;
+        for (int r = 0; r < run_count; ++r)
+            runs[r] = runs[r + 1];
+    }
+
     // Whether a kept run holds the line.
     [[nodiscard]] bool holds(std::int64_t line) const
     {

@@ -149,11 +149,13 @@ struct number_run {
     std::int64_t first_line;
     std::int64_t last_line;
     std::int64_t lines;
-    std::int64_t next;     // the number the next line must begin with
-    std::int64_t outcomes; // outcome characters in the numbers
-    bool after_words;      // the numbers stand behind words
-    line_set tipped;       // the lines whose numbers hold outcomes
-    quoted_word word;      // the first line's number
+    std::int64_t next;        // the number the next line must begin with
+    std::int64_t outcomes;    // outcome characters in the numbers
+    bool after_words;         // the numbers stand behind words
+    bool dotted;              // or begin the lines as "1. Bayern": labels' numbers too
+    std::int64_t first_named; // the first line's number, in outcomes, taken for a name's
+    line_set tipped;          // the lines whose numbers hold outcomes
+    quoted_word word;         // the first line's number
 };
 
 // The first and the last lines with outcomes, where headings and footers
@@ -280,6 +282,8 @@ struct line_state {
     std::int64_t lead_value;        // that number, or -1
     quoted_word lead_word;          // and as it stands
     bool lead_after_words;          // it stands behind words
+    bool lead_dotted;               // it stands before ". " and a word: "1. Bayern"
+    std::int64_t lead_named;        // its outcomes, taken for a name's ("1. FC")
     lead_place lead;
     bool letters;
     bool labelled; // a label, its number an outcome or not
@@ -294,8 +298,11 @@ struct line_state {
     number_group group;
     bool label_waits; // a number before ". ": a label unless a word follows
     bool waiting_may_label;
+    bool waiting_after_words;
     quoted_word waiting;
     std::int64_t waiting_outcomes;
+    std::int64_t waiting_value;
+    bool waiting_other_digit;
 };
 
 class line_tally {

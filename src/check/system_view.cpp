@@ -122,6 +122,21 @@ std::int64_t on_text_lines(const system_view &v, int cause)
     return n;
 }
 
+// A cause's quote and word, after lines before its first line past the
+// head window went: its first line's.
+void quote_first_line(const system_view &v, cause_lines &c, int cause)
+{
+    const line_windows &w = v.facts->windows;
+    const std::int64_t first = c.lines.first_line();
+    c.quote = c.quote_after_head;
+    c.word = c.word_after_head;
+    for (int i = 0; i < w.head_count; ++i)
+        if (w.head[i].line == first) {
+            c.quote = w.head[i].quote;
+            c.word = cause < TEXT_CAUSES ? w.head_words[i][cause] : quoted_word{};
+        }
+}
+
 // A cause's lines, those of the heading and footer aside; its quote and
 // word are then its first other line's.
 cause_lines without_text_lines(const system_view &v, const cause_lines &c, int cause)
@@ -130,18 +145,25 @@ cause_lines without_text_lines(const system_view &v, const cause_lines &c, int c
     kept.lines = v.system_lines(c.lines);
     if (cause < TEXT_CAUSES)
         kept.outcomes -= on_text_lines(v, cause);
-    const line_windows &w = v.facts->windows;
-    const std::int64_t first = kept.lines.first_line();
-    if (first == c.lines.first_line())
-        return kept;
-    kept.quote = c.quote_after_head;
-    kept.word = c.word_after_head;
-    for (int i = 0; i < w.head_count; ++i)
-        if (w.head[i].line == first) {
-            kept.quote = w.head[i].quote;
-            kept.word = cause < TEXT_CAUSES ? w.head_words[i][cause] : quoted_word{};
-        }
+    if (kept.lines.first_line() != c.lines.first_line())
+        quote_first_line(v, kept, cause);
     return kept;
+}
+
+// "1. Bayern" on the first line of counting numbers was taken for a name's
+// number until the lines below went on counting; it is the count's.
+void first_number_no_name(system_view &v)
+{
+    const number_run &run = v.facts->numbers;
+    cause_lines &names = v.causes[NAME];
+    if (!v.numbered || run.first_named == 0 || names.lines.first_line() != run.first_line)
+        return;
+    names.outcomes -= run.first_named;
+    for (const line_summary &l : v.facts->windows.head)
+        if (l.line == run.first_line && l.from[NAME] == run.first_named) {
+            names.lines.drop_first();
+            quote_first_line(v, names, NAME);
+        }
 }
 
 // The counting numbers: the lines of the run, and the outcomes in them.
@@ -149,18 +171,20 @@ cause_lines numbers_of(const system_view &v)
 {
     const number_run &run = v.facts->numbers;
     cause_lines c{};
-    if (!v.numbered || run.outcomes == 0)
+    if (!v.numbered || run.outcomes + run.first_named == 0)
         return c;
     // A column of row numbers goes as a whole; of labels' numbers, those
     // that hold outcomes are named.
     c.lines = run.tipped;
-    if (!run.after_words) {
+    if (run.first_named != 0)
+        c.lines.add_first(run.first_line);
+    if (!run.after_words && !run.dotted) {
         c.lines = line_set{};
         c.lines.run_count = 1;
         c.lines.runs[0] = {run.first_line, run.last_line};
         c.lines.lines = run.lines;
     }
-    c.outcomes = run.outcomes;
+    c.outcomes = run.outcomes + run.first_named;
     c.word = run.word;
     for (const line_summary &l : v.facts->windows.head)
         if (l.line == c.lines.first_line())
@@ -173,6 +197,7 @@ void causes_of(system_view &v, const system_table &table)
     const tally_facts &f = *v.facts;
     for (int k = 0; k <= TEXT_CAUSES; ++k)
         v.causes[k] = without_text_lines(v, f.causes[k], k);
+    first_number_no_name(v);
     v.numbers = numbers_of(v);
     if (table.line_is_tip_row == 0 && v.tips >= 2) {
         const line_cause kind = v.numbered ? BANKER_NUMBERED : BANKER;

@@ -137,11 +137,11 @@ void line_tally::end_line()
 void line_tally::reset_line()
 {
     line_state &l = line_;
-    l.outcomes = l.lead_tips = l.lone_crs = 0;
+    l.outcomes = l.lead_tips = l.lead_named = l.lone_crs = 0;
     std::fill(l.from, l.from + TEXT_CAUSES, 0);
     l.lead_value = -1;
     l.lead = lead_place::start;
-    l.lead_after_words = l.letters = l.labelled = l.bank = l.lone_cr = false;
+    l.lead_after_words = l.lead_dotted = l.letters = l.labelled = l.bank = l.lone_cr = false;
     l.counting = true;
     l.count_next = 1;
     l.causes = 0;
@@ -247,6 +247,8 @@ void line_tally::note_row_number(const line_summary &s)
             return;
         run.first_line = s.line;
         run.after_words = after_words;
+        run.dotted = line_.lead_dotted;
+        run.first_named = line_.lead_named;
         run.word = line_.lead_word;
     }
     ++run.lines;

@@ -205,15 +205,33 @@ void line_tally::add_cause(line_cause cause, std::int64_t outcomes, const quoted
     }
 }
 
-// A number before ". " is a label's ("1. 1 x 2") unless a word follows it
-// ("1. FC", "12. Spieltag"): then it is part of a name.
+// A number before ". " is a label's ("1. 1 x 2"). With a word after it, it
+// is a label's where it goes on the lines' count ("2. Leipzig" below "1.
+// Bayern"), else a name's ("1. FC", "12. Spieltag"), though it may still
+// begin that count.
 void line_tally::settle_waiting_label(bool word_follows)
 {
     if (!line_.label_waits)
         return;
-    line_.label_waits = false;
+    line_state &l = line_;
+    l.label_waits = false;
+    const bool goes_on = run_.lines != 0 && l.waiting_value == run_.next &&
+                         run_.after_words == l.waiting_after_words;
+    if (word_follows && l.waiting_may_label && l.lead_value < 0 && l.waiting_value >= 0 &&
+        (!l.waiting_other_digit || goes_on)) {
+        l.lead_value = l.waiting_value;
+        l.lead_word = l.waiting;
+        l.lead_after_words = l.waiting_after_words;
+        l.lead_dotted = true;
+        l.lead_tips = goes_on ? l.waiting_outcomes : 0;
+        l.lead_named = goes_on ? 0 : l.waiting_outcomes;
+        if (goes_on) {
+            l.lead = lead_place::words;
+            return;
+        }
+    }
     if (word_follows) {
-        add_cause(NAME, line_.waiting_outcomes, line_.waiting);
+        add_cause(NAME, l.waiting_outcomes, l.waiting);
     } else if (line_.waiting_may_label) {
         line_.labelled = true;
         add_cause(LABEL_NUMBER, line_.waiting_outcomes, line_.waiting);
@@ -245,8 +263,11 @@ void line_tally::single_number(const number_part &n, unsigned char follow, bool 
     if (follow == '.' && blank_after) {
         line_.label_waits = true;
         line_.waiting_may_label = may_label;
+        line_.waiting_after_words = g.lead == lead_place::words;
         line_.waiting = labelled;
         line_.waiting_outcomes = n.outcomes;
+        line_.waiting_value = n.value;
+        line_.waiting_other_digit = n.other_digit;
         return;
     }
     const bool behind_words = g.lead == lead_place::words;
