@@ -153,7 +153,7 @@ genordet.txt: holds this system, as orient.bat writes it.
   Use it only once everything above is put right.'
 labelled_german='system.txt: 3 Spiele mit 6 Tippreihen (ein Spiel pro Zeile).
 Zeilen 1 und 2: »Spiel 1: 1 x 2 1 1 x«
-  In den Nummern von Beschriftungen wird jede 0, 1 oder 2 als Tipp gelesen, hier in »1:«.
+  In Nummern vor den Tipps wie »Spiel 1:« wird jede 0, 1 oder 2 als Tipp gelesen, hier in »1:«.
 genordet.txt: enthält dieses System, so wie orient.bat es schreibt.
   Verwenden Sie die Datei erst, wenn alles oben Genannte behoben ist.'
 

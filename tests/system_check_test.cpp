@@ -1476,7 +1476,9 @@ std::string every_message(const language &words)
         for (const std::int64_t n : {1, 2}) {
             for (const platform where : {platform::windows, platform::other}) {
                 for (std::size_t k = 0; k < FINDING_KINDS; ++k) {
-                    finding f = make_finding(static_cast<kind>(k), {n, n + 1, n == 1 ? 1 : 3, n});
+                    // All 1 (a square system, too), or all more.
+                    finding f =
+                        make_finding(static_cast<kind>(k), {n, n == 1 ? 1 : 3, n == 1 ? 1 : 4, n});
                     f.where.add(7);
                     if (n != 1) {
                         f.where.add(8);

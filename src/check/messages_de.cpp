@@ -19,8 +19,10 @@ constexpr message GERMAN_MESSAGES[] = {
      "Tippreihe} pro Zeile).\n"
      "So liest {w|{o|orient.bat|orient-s.bat}|»sysorient{o|| s}«} die Datei. Mit "
      "{w|{o|orient-s.bat|orient.bat}|»sysorient{o| s|}«} ({o|eine Tippreihe|ein Spiel} pro Zeile) "
-     "sind es {2} {2|Spiel|Spiele} mit {3} {3|Tippreihe|Tippreihen}. Ist das Ihr System, "
-     "{w|doppelklicken Sie {o|orient-s.bat|orient.bat}|rufen Sie »sysorient{o| s|}« auf}."},
+     "sind es {=|ebenso |}{2} {2|Spiel|Spiele} mit {3} {3|Tippreihe|Tippreihen}{=|, aber Spiele "
+     "und Tippreihen vertauscht|}. {=|Steht in jeder Zeile {o|eine Tippreihe|ein Spiel}|Ist das "
+     "Ihr System}, {w|doppelklicken Sie {o|orient-s.bat|orient.bat}|rufen Sie »sysorient{o| s|}« "
+     "auf}."},
     {finding_kind::read_no_games,
      "system.txt: keine Spiele ({o|ein Spiel|eine Tippreihe} pro Zeile).\n"
      "Deshalb schreibt sysorient eine leere genordet.txt."},
@@ -63,29 +65,29 @@ constexpr message GERMAN_MESSAGES[] = {
      "system.txt: Am Ende steht Text in einer anderen Codierung: {quote}.\n"
      "Dieser Text wird nicht gelesen; so etwas entsteht, wenn ein Befehl oder eine Batch-Datei "
      "Zeilen anhängt. {w|Im Editor erscheint er am Ende als unleserliche Zeichen: Löschen Sie "
-     "diese Zeichen, tippen Sie den Text neu ein, speichern Sie die Datei|Speichern Sie die ganze "
-     "Datei in einer einzigen Codierung}{again}."},
+     "diese Zeichen, tippen Sie den Text neu ein, speichern Sie die Datei|Löschen Sie den Text am "
+     "Ende in einem Texteditor, tippen Sie ihn neu ein, speichern Sie die Datei}{again}."},
     {finding_kind::cr_line_ends,
      "system.txt: Die Zeilen enden wie auf einem alten Mac, nicht wie unter Windows.\n"
      "Deshalb liest sysorient die ganze Datei als eine einzige Zeile. {w|Kommt die Datei aus "
      "Excel, speichern Sie sie dort als »Text (Tabstopp-getrennt)« statt »Text (Macintosh)«. Sonst "
      "kopieren Sie im Editor den ganzen Text (Strg+A, Strg+C) in eine neue Datei (Strg+N, Strg+V), "
-     "speichern Sie diese als system.txt|Machen Sie aus den Zeilenenden LF (etwa mit tr '\\r' '\\n"
-     "')}{again}."},
+     "speichern Sie diese als system.txt|Speichern Sie die Datei in einem Texteditor mit "
+     "Zeilenenden wie unter Linux oder Windows neu}{again}."},
     {finding_kind::text_after_end_mark,
      "Zeile {line}: {quote}\n"
      "Hier steht ein unsichtbares Dateiende-Zeichen (im Zitat ·), und alles danach wird nicht "
      "gelesen: {0|eine Zeile|{0} Zeilen} mit {1|einem Tipp|{1} Tipps}. {w|Setzen Sie im Editor den "
      "Cursor an diese Stelle, drücken Sie Entf (dabei darf kein sichtbares Zeichen verschwinden), "
-     "speichern Sie die Datei|Löschen Sie das Zeichen (Strg+Z, 0x1A) mit einem "
+     "speichern Sie die Datei|Löschen Sie das Zeichen (Strg+Z) mit einem "
      "Texteditor}{again}."},
     {finding_kind::more_after_end_mark,
      "Zeile {line}: {quote}\n"
      "Hier steht ein unsichtbares Dateiende-Zeichen (im Zitat ·), und alles danach wird nicht "
      "gelesen: mehr als {0|eine Zeile|{0} Zeilen} mit mindestens {1|einem Tipp|{1} Tipps}. "
      "{w|Setzen Sie im Editor den Cursor an diese Stelle, drücken Sie Entf (dabei darf kein "
-     "sichtbares Zeichen verschwinden), speichern Sie die Datei|Löschen Sie das Zeichen (Strg+Z, "
-     "0x1A) mit einem Texteditor}{again}."},
+     "sichtbares Zeichen verschwinden), speichern Sie die Datei|Löschen Sie das Zeichen (Strg+Z) "
+     "mit einem Texteditor}{again}."},
     {finding_kind::unreadable_after_end_mark,
      "Zeile {line}: {quote}\n"
      "Hier steht ein unsichtbares Dateiende-Zeichen (im Zitat ·), und dahinter lässt sich die "
@@ -93,7 +95,7 @@ constexpr message GERMAN_MESSAGES[] = {
      "beiden Programme in einen Ordner auf Ihrem Rechner, etwa »Dokumente«. Löschen Sie dort das "
      "Zeichen im Editor (Cursor an diese Stelle, Entf), speichern Sie die Datei und doppelklicken "
      "Sie {o|orient.bat|orient-s.bat}.|Kopieren Sie system.txt in einen Ordner auf Ihrem Rechner, "
-     "löschen Sie dort das Zeichen (Strg+Z, 0x1A) und rufen Sie »sysorient{o|| s}« dort auf.}"},
+     "löschen Sie dort das Zeichen (Strg+Z) und rufen Sie »sysorient{o|| s}« dort auf.}"},
     {finding_kind::unreadable_after_limit,
      "system.txt: Die Datei lässt sich nicht bis zum Ende lesen (Lesefehler).\n"
      "Was danach noch kommt, ist unbekannt. {w|Kopieren Sie system.txt, die beiden Batch-Dateien "
@@ -127,24 +129,29 @@ constexpr message GERMAN_MESSAGES[] = {
     {finding_kind::row_numbers,
      "{L|Zeile|Zeilen} {lines}: {quote}\n"
      "Am Anfang {L|steht eine Zeilennummer|stehen Zeilennummern} (1, 2, 3 usw.), und jede 0, 1 "
-     "oder 2 darin wird als Tipp gelesen. Löschen Sie die Spalte mit den Zeilennummern{w| (in "
+     "oder 2 darin wird als Tipp gelesen. Dadurch stimmen die Tipps {L|dieser Zeile|dieser Zeilen} "
+     "nicht. Löschen Sie die Spalte mit den Zeilennummern{w| (in "
      "Excel meist die Spalte A), speichern Sie system.txt neu|}{again}."},
     {finding_kind::label_numbers,
      "{L|Zeile|Zeilen} {lines}: {quote}\n"
-     "In den Nummern von Beschriftungen wird jede 0, 1 oder 2 als Tipp gelesen, hier in {word}. "
-     "Löschen Sie {L|die Beschriftung oder ihre Nummer|die Beschriftungen oder ihre Nummern}{w| im "
-     "Editor, speichern Sie die Datei|}{again}."},
+     "In Nummern vor den Tipps wie »Spiel 1:« wird jede 0, 1 oder 2 als Tipp gelesen, hier in "
+     "{word}. Dadurch stimmen die Tipps {L|dieser Zeile|dieser Zeilen} nicht. Löschen Sie {L|die "
+     "Nummer|die Nummern}{w| im Editor, "
+     "speichern Sie die Datei|}{again}."},
     {finding_kind::names,
      "{L|Zeile|Zeilen} {lines}: {quote}\n"
-     "In Namen wird jede 0, 1, 2 oder x als Tipp gelesen, hier in {word}. Löschen Sie die Namen{w| "
+     "In Namen wird jede 0, 1, 2 oder x als Tipp gelesen, hier in {word}. Dadurch stimmen die "
+     "Tipps {L|dieser Zeile|dieser Zeilen} nicht. Löschen Sie die Namen{w| "
      "im Editor, speichern Sie die Datei|}{again}."},
     {finding_kind::dates,
      "{L|Zeile|Zeilen} {lines}: {quote}\n"
-     "In Datumsangaben und Beträgen wird jede 0, 1 oder 2 als Tipp gelesen, hier in {word}. "
-     "Löschen Sie sie{w| im Editor, speichern Sie die Datei|}{again}."},
+     "In einem Datum oder Betrag wird jede 0, 1 oder 2 als Tipp gelesen, hier in {word}. Dadurch "
+     "stimmen die Tipps {L|dieser Zeile|dieser Zeilen} nicht. "
+     "Löschen Sie jedes Datum und jeden Betrag{w| im Editor, speichern Sie die Datei|}{again}."},
     {finding_kind::times,
      "{L|Zeile|Zeilen} {lines}: {quote}\n"
-     "In Uhrzeiten wird jede 0, 1 oder 2 als Tipp gelesen, hier in {word}. Löschen Sie die "
+     "In Uhrzeiten wird jede 0, 1 oder 2 als Tipp gelesen, hier in {word}. Dadurch stimmen die "
+     "Tipps {L|dieser Zeile|dieser Zeilen} nicht. Löschen Sie die "
      "Uhrzeiten{w| im Editor, speichern Sie die Datei|}{again}."},
     {finding_kind::cr_inside,
      "{L|Zeile|Zeilen} {lines}: {quote}\n"

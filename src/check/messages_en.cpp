@@ -20,7 +20,8 @@ constexpr message ENGLISH_MESSAGES[] = {
      "line).\n"
      "This is how {w|{o|orient.bat|orient-s.bat}|\"sysorient{o|| s}\"} reads the file. With "
      "{w|{o|orient-s.bat|orient.bat}|\"sysorient{o| s|}\"} (one {o|tip row|game} per line) it is "
-     "{2} {2|game|games} with {3} {3|tip row|tip rows}. If that is your system, "
+     "{=|again |}{2} {2|game|games} with {3} {3|tip row|tip rows}{=|, but with games and tip rows "
+     "swapped|}. {=|If each line is a {o|tip row|game}|If that is your system}, "
      "{w|double-click {o|orient-s.bat|orient.bat}|run \"sysorient{o| s|}\"} instead."},
     {finding_kind::read_no_games, "system.txt: no games (one {o|game|tip row} per line).\n"
                                   "So sysorient writes an empty genordet.txt."},
@@ -60,26 +61,26 @@ constexpr message ENGLISH_MESSAGES[] = {
      "system.txt: ends with text in another encoding: {quote}.\n"
      "That text is not read; it comes from a command or batch file that added lines. {w|Notepad "
      "shows it at the end as garbled characters: delete them, type the text in again and save the "
-     "file|Save the whole file again in one encoding}{again}."},
+     "file|In a text editor, delete the text at "
+     "the end, type it in again and save the file}{again}."},
     {finding_kind::cr_line_ends,
      "system.txt: its lines end as on an old Mac, not as on Windows.\n"
      "So sysorient reads the whole file as one line. {w|If the file comes from Excel, save it "
      "there as \"Text (Tab delimited)\" instead of \"Text (Macintosh)\". Otherwise copy all its "
      "text in Notepad (Ctrl+A, Ctrl+C) into a new file (Ctrl+N, Ctrl+V) and save that as "
-     "system.txt|Turn its line ends into LF, for example with tr '\\r' '\\n"
-     "'}{again}."},
+     "system.txt|Open it in a text editor and save it with Linux or Windows line ends}{again}."},
     {finding_kind::text_after_end_mark,
      "Line {line}: {quote}\n"
      "There is an invisible end-of-file character here (· in the quote), and nothing after it is "
      "read: {0|one line|{0} lines} with {1|one tip|{1} tips}. {w|In Notepad, put the cursor at "
      "that place, press Delete (no visible character should disappear) and save the file|Delete "
-     "the character (Ctrl+Z, 0x1A) in a text editor}{again}."},
+     "the character (Ctrl+Z) in a text editor}{again}."},
     {finding_kind::more_after_end_mark,
      "Line {line}: {quote}\n"
      "There is an invisible end-of-file character here (· in the quote), and nothing after it is "
      "read: more than {0|one line|{0} lines} with at least {1|one tip|{1} tips}. {w|In Notepad, "
      "put the cursor at that place, press Delete (no visible character should disappear) and save "
-     "the file|Delete the character (Ctrl+Z, 0x1A) in a text editor}{again}."},
+     "the file|Delete the character (Ctrl+Z) in a text editor}{again}."},
     {finding_kind::unreadable_after_end_mark,
      "Line {line}: {quote}\n"
      "There is an invisible end-of-file character here (· in the quote), and the file cannot be "
@@ -87,7 +88,7 @@ constexpr message ENGLISH_MESSAGES[] = {
      "into a folder on your own computer, such as Documents. There, delete the character in "
      "Notepad (put the cursor at that place and press Delete), save the file and double-click "
      "{o|orient.bat|orient-s.bat}.|Copy system.txt into a folder on your own computer, delete the "
-     "character (Ctrl+Z, 0x1A) there and run \"sysorient{o|| s}\" there.}"},
+     "character (Ctrl+Z) there and run \"sysorient{o|| s}\" there.}"},
     {finding_kind::unreadable_after_limit,
      "system.txt: cannot be read to its end (a read error).\n"
      "What else follows is not known. {w|Copy system.txt, the two batch files and the two programs "
@@ -120,23 +121,26 @@ constexpr message ENGLISH_MESSAGES[] = {
     {finding_kind::row_numbers,
      "{L|Line|Lines} {lines}: {quote}\n"
      "{L|It begins with a row number|They begin with row numbers} (1, 2, 3 and so on), and every "
-     "0, 1 or 2 in {L|it|them} is read as a tip. Delete the column of row numbers{w| (in Excel, "
+     "0, 1 or 2 in {L|it|them} is read as a tip. So the tips of {L|this line are|these lines are} "
+     "wrong. Delete the column of row numbers{w| (in Excel, "
      "usually column A) and save system.txt|}{again}."},
     {finding_kind::label_numbers,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "Every 0, 1 or 2 in the number of a label is read as a tip, here in {word}. Delete {L|the "
+     "Every 0, 1 or 2 in the number of a label is read as a tip, here in {word}. So the tips of "
+     "{L|this line are|these lines are} wrong. Delete {L|the "
      "label or its number|the labels or their numbers}{w| in Notepad and save the file|}{again}."},
-    {finding_kind::names,
-     "{L|Line|Lines} {lines}: {quote}\n"
-     "Every 0, 1, 2 or x in a name is read as a tip, here in {word}. Delete the names{w| in "
-     "Notepad and save the file|}{again}."},
-    {finding_kind::dates,
-     "{L|Line|Lines} {lines}: {quote}\n"
-     "Every 0, 1 or 2 in a date or an amount is read as a tip, here in {word}. Delete the dates "
-     "and amounts{w| in Notepad and save the file|}{again}."},
+    {finding_kind::names, "{L|Line|Lines} {lines}: {quote}\n"
+                          "Every 0, 1, 2 or x in a name is read as a tip, here in {word}. So the "
+                          "tips of {L|this line are|these lines are} wrong. Delete the names{w| in "
+                          "Notepad and save the file|}{again}."},
+    {finding_kind::dates, "{L|Line|Lines} {lines}: {quote}\n"
+                          "Every 0, 1 or 2 in a date or an amount is read as a tip, here in "
+                          "{word}. So the tips of {L|this line are|these lines are} wrong. "
+                          "Delete each date or amount{w| in Notepad and save the file|}{again}."},
     {finding_kind::times,
      "{L|Line|Lines} {lines}: {quote}\n"
-     "Every 0, 1 or 2 in a time of day is read as a tip, here in {word}. Delete the times{w| in "
+     "Every 0, 1 or 2 in a time of day is read as a tip, here in {word}. So the tips of {L|this "
+     "line are|these lines are} wrong. Delete the times{w| in "
      "Notepad and save the file|}{again}."},
     {finding_kind::cr_inside,
      "{L|Line|Lines} {lines}: {quote}\n"

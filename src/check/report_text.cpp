@@ -209,6 +209,8 @@ int branch_of(const char *name, std::size_t length, const filling &in)
         return in.f.where.lines == 1 ? 0 : 1;
     if (named(name, length, "w"))
         return in.where == platform::windows ? 0 : 1;
+    if (named(name, length, "="))
+        return in.f.numbers[0] == in.f.numbers[1] ? 0 : 1;
     return in.r.tip_rows ? 1 : 0;
 }
 

@@ -16,6 +16,7 @@
 //   {o|game|tip row}  the first branch if a line is a game (one game per
 //                  line), the second if it is a tip row
 //   {w|Windows|elsewhere}  the first branch where the user has Windows
+//   {=|same|other}  the first branch if numbers 0 and 1 are the same
 // Branches may hold placeholders and choices of their own.
 #ifndef SYSORIENT_REPORT_TEXT_H
 #define SYSORIENT_REPORT_TEXT_H
