@@ -736,6 +736,12 @@ std::vector<check_case> realistic_files()
          GAMES,
          kind::read_system_both,
          {{kind::dates, {1, 2}, {7}}, {kind::times, {1, 2}, {4}}}},
+        {"the 1st and 2nd of the month and kick-offs, pasted from a fixture list",
+         "Sa 01.03.2025 15:30 Bayern - Dortmund 1 x 2\r\nSo 02.03.2025 17:30 Koeln - Mainz 2 1 "
+         "x\r\n",
+         GAMES,
+         kind::read_system_both,
+         {{kind::dates, {1, 2}, {12}}, {kind::times, {1, 2}, {4}}}},
         {"a date before every game",
          "Sa 19.10. 1 x 2 1\r\nSo 20.10. 2 1 x 1\r\nSa 26.10. 0 0 1 2\r\n",
          GAMES,
